@@ -19,6 +19,11 @@ values, so that a sample that would render with broken frames or swallowed value
     column 31..49;
   * text blocks stand alone on their line, only in NFO templates, and every NFO uses all four.
 
+The sample configuration templates/Glyphwright.ini is written by hand; it is checked here too:
+plain ASCII with CR LF, every list section present with no comments inside it (the program
+takes each line of a list section whole), an install text for every release type, and text
+lines short enough for the text blocks of the templates.
+
 usage: make_templates.py          write templates/*.nfo and templates/*.diz
        make_templates.py --check  only verify that templates/ matches the drawings
        make_templates.py --room   also print the room each placeholder leaves
@@ -42,8 +47,8 @@ FRAME_CHARS = set("┌─┐│└┘├┤┬┴┼╔═╗║╚╝╠╣╦�
 # a text block as the form's boxes wrap it.
 ROOM = {
     ".nfo": dict(A=40, B=30, C=30, D=12, E=16, F=12, G=14, H=14, I=14, J=14, K=14,
-                 L=14, M=20, N=10, O=12, P=20, Q=50, R=70, S=70, T=70, U=70),
-    ".diz": dict(A=30, B=24, C=24, D=10, E=16, F=12, G=10, H=10, I=10, J=10, K=10,
+                 L=14, M=20, N=10, O=12, P=20, Q=56, R=70, S=70, T=70, U=70),
+    ".diz": dict(A=34, B=24, C=24, D=10, E=16, F=12, G=10, H=10, I=10, J=10, K=10,
                  L=10, M=10, N=10, O=10, P=16, Q=36),
 }
 MIDDLE = range(31, 50)  # 1-based start columns where a text block is centred
@@ -51,7 +56,7 @@ MIDDLE = range(31, 50)  # 1-based start columns where a text block is centred
 PLACEHOLDER = re.compile(r"\{(.)\}")
 
 
-class DrawingError(Exception):
+class SampleError(Exception):
     pass
 
 
@@ -83,7 +88,7 @@ def placement(line, index, letter):
     label = ":" in line[:index] or line[max(0, index - 2):index] == ".."
     if letter in BLOCKS:
         if label:
-            raise DrawingError("text block {%s} on a label line" % letter)
+            raise SampleError("text block {%s} on a label line" % letter)
         if index + 1 in MIDDLE:
             return "centred", centred_room(before, after)
         return "aligned", 3 + after
@@ -96,43 +101,43 @@ def check_line(name, number, line, kind, used, report):
     where = "%s:%d" % (name, number)
     width = LIMITS[kind]["width"]
     if "\t" in line:
-        raise DrawingError(where + ": tab")
+        raise SampleError(where + ": tab")
     if line != line.rstrip(" "):
-        raise DrawingError(where + ": trailing blanks")
+        raise SampleError(where + ": trailing blanks")
     if len(line) > width:
-        raise DrawingError("%s: %d columns, at most %d" % (where, len(line), width))
+        raise SampleError("%s: %d columns, at most %d" % (where, len(line), width))
     if line and line[0] in FRAME_CHARS and (len(line) != width or line[-1] not in FRAME_CHARS):
-        raise DrawingError("%s: frame line must span %d columns and close" % (where, width))
+        raise SampleError("%s: frame line must span %d columns and close" % (where, width))
     try:
         line.encode("cp437")
     except UnicodeEncodeError as error:
-        raise DrawingError("%s: %r has no code page 437 form" % (where, error.object[error.start]))
+        raise SampleError("%s: %r has no code page 437 form" % (where, error.object[error.start]))
 
     found = list(PLACEHOLDER.finditer(line))
     letters = [m.group(1) for m in found]
     for letter in letters:
         if letter not in SINGLE + BLOCKS:
-            raise DrawingError("%s: {%s} is no placeholder" % (where, letter))
+            raise SampleError("%s: {%s} is no placeholder" % (where, letter))
         if letters.count(letter) > 1:
-            raise DrawingError("%s: {%s} twice on one line" % (where, letter))
+            raise SampleError("%s: {%s} twice on one line" % (where, letter))
     for left, right in zip(found, found[1:]):
         if line[left.end():right.start()].strip(" ") == "":
-            raise DrawingError("%s: {%s} and {%s} share their blanks"
+            raise SampleError("%s: {%s} and {%s} share their blanks"
                                % (where, left.group(1), right.group(1)))
     for m in found:
         letter = m.group(1)
         if letter in BLOCKS:
             if kind == ".diz":
-                raise DrawingError("%s: text block {%s} in a DIZ stays unexpanded" % (where, letter))
+                raise SampleError("%s: text block {%s} in a DIZ stays unexpanded" % (where, letter))
             if len(found) > 1:
-                raise DrawingError("%s: text block {%s} must stand alone" % (where, letter))
+                raise SampleError("%s: text block {%s} must stand alone" % (where, letter))
         try:
             how, room = placement(line, m.start(), letter)
-        except DrawingError as error:
-            raise DrawingError("%s: %s" % (where, error))
+        except SampleError as error:
+            raise SampleError("%s: %s" % (where, error))
         need = ROOM[kind][letter]
         if room < need:
-            raise DrawingError("%s: {%s} %s takes at most %d characters, want %d"
+            raise SampleError("%s: {%s} %s takes at most %d characters, want %d"
                                % (where, letter, how, room, need))
         used.setdefault(letter, []).append(m.start() + 1)
         report.append("  %-14s line %2d col %2d  {%s} %-7s room %d"
@@ -142,13 +147,13 @@ def check_line(name, number, line, kind, used, report):
 def render(name, text):
     kind = os.path.splitext(name)[1].lower()
     if kind not in LIMITS:
-        raise DrawingError(name + ": unknown template kind")
+        raise SampleError(name + ": unknown template kind")
     lines = text.split("\n")
     if lines and lines[-1] == "":
         lines.pop()
     limit = LIMITS[kind]["lines"]
     if limit is not None and len(lines) > limit:
-        raise DrawingError("%s: %d lines, at most %d" % (name, len(lines), limit))
+        raise SampleError("%s: %d lines, at most %d" % (name, len(lines), limit))
     used, report = {}, []
     for number, line in enumerate(lines, 1):
         check_line(name, number, line, kind, used, report)
@@ -159,19 +164,72 @@ def render(name, text):
 def check_set(results):
     nfo = {n: used for n, (kind, used, _, _) in results.items() if kind == ".nfo"}
     if len(nfo) < 3 or len(results) - len(nfo) < 2:
-        raise DrawingError("want at least three NFO and two DIZ templates")
+        raise SampleError("want at least three NFO and two DIZ templates")
     for name, used in nfo.items():
         missing = [b for b in BLOCKS if b not in used]
         if missing:
-            raise DrawingError("%s: no text block %s" % (name, " ".join(missing)))
+            raise SampleError("%s: no text block %s" % (name, " ".join(missing)))
         if sum(1 for s in SINGLE if s in used) < 12:
-            raise DrawingError(name + ": uses too few of {A}..{Q}")
+            raise SampleError(name + ": uses too few of {A}..{Q}")
     every = set().union(*nfo.values())
     if set(SINGLE + BLOCKS) - every:
-        raise DrawingError("no NFO uses " + " ".join(sorted(set(SINGLE + BLOCKS) - every)))
+        raise SampleError("no NFO uses " + " ".join(sorted(set(SINGLE + BLOCKS) - every)))
     columns = [c for used in nfo.values() for b in BLOCKS for c in used.get(b, [])]
     if not any(c in MIDDLE for c in columns) or not any(c <= 10 for c in columns):
-        raise DrawingError("want text blocks both in the middle and near the left border")
+        raise SampleError("want text blocks both in the middle and near the left border")
+
+
+CONFIGURATION = os.path.join(TARGET, "Glyphwright.ini")
+LIST_SECTIONS = ["TEAM", "MEMBERS", "RELEASE TYPE", "PROTECTION", "OS TYPE", "LANGUAGE",
+                 "PROGRAM TYPE", "RELEASE SIZE"]
+TEXT_LINE = 70  # a text-block line wider than the form's boxes would be wrapped there
+
+
+def read_sections(data):
+    if b"\r\n" not in data or data.replace(b"\r\n", b"").count(b"\n") \
+            or data.replace(b"\r\n", b"").count(b"\r"):
+        raise SampleError("Glyphwright.ini: use CR LF line ends only")
+    try:
+        text = data.decode("ascii")
+    except UnicodeDecodeError:
+        raise SampleError("Glyphwright.ini: keep it ASCII, the program reads it as ANSI")
+    sections, current = {}, None
+    for number, line in enumerate(text.split("\r\n"), 1):
+        if line.startswith("[") and line.rstrip().endswith("]"):
+            current = line.strip()[1:-1].upper()
+            sections[current] = []
+        elif current is not None and line.strip():
+            sections[current].append((number, line))
+    return sections
+
+
+def check_configuration():
+    with open(CONFIGURATION, "rb") as f:
+        sections = read_sections(f.read())
+    for name in LIST_SECTIONS:
+        entries = sections.get(name)
+        if not entries:
+            raise SampleError("Glyphwright.ini: list section [%s] missing or empty" % name)
+        for number, line in entries:
+            if line.lstrip().startswith(";") or "=" in line:
+                raise SampleError("Glyphwright.ini:%d: a list entry is taken whole" % number)
+    values = {}
+    for name in ("TEAM INFORMATION", "INSTALL INFO", "ARCHIVERS OPTION"):
+        for number, line in sections.get(name, []):
+            if not line.lstrip().startswith(";"):
+                key, _, value = line.partition("=")
+                values[(name, key.strip().lower())] = (number, value.strip())
+    wanted = [("TEAM INFORMATION", "greetings"), ("ARCHIVERS OPTION", "winrar"),
+              ("ARCHIVERS OPTION", "7zip")]
+    wanted += [("INSTALL INFO", line.strip().lower()) for _, line in sections["RELEASE TYPE"]]
+    for key in wanted:
+        if key not in values or not values[key][1]:
+            raise SampleError("Glyphwright.ini: [%s] %s missing" % key)
+    for (name, key), (number, value) in values.items():
+        for part in value.split("{#}"):
+            if len(part) > TEXT_LINE:
+                raise SampleError("Glyphwright.ini:%d: text line over %d characters"
+                                   % (number, TEXT_LINE))
 
 
 def main(argv):
@@ -183,10 +241,11 @@ def main(argv):
             with open(os.path.join(SOURCE, name + ".txt"), encoding="utf-8", newline="") as f:
                 text = f.read()
             if "\r" in text:
-                raise DrawingError(name + ".txt: keep the drawing with LF line ends")
+                raise SampleError(name + ".txt: keep the drawing with LF line ends")
             results[name] = render(name, text)
         check_set(results)
-    except DrawingError as error:
+        check_configuration()
+    except SampleError as error:
         print("make_templates: " + str(error), file=sys.stderr)
         return 1
 
