@@ -1,0 +1,141 @@
+#pragma once
+// One run of the program under test: a fresh install folder, the process, its main window, and
+// the ways a user touches it — all through window messages from this (another) process.
+//
+// Wine behaviours this class is built around:
+// - menus of another process cannot be queried, so menu commands are posted as WM_COMMAND with
+//   the item ids the program publishes;
+// - a posted BM_CLICK does not close a message box, WM_COMMAND(id, BN_CLICKED) to it does;
+// - list texts asked for with the A API come back in UTF-16, so every text is read with the
+//   W API and converted to the ANSI code page here;
+// - common-control messages that carry pointers need memory in the target (RemoteBuffer);
+// - posted input is handled later; Settle() waits until the target's loop has taken it.
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glyphwright::guitest {
+
+struct InstallFile {
+    std::string relativePath;  // inside the install folder, e.g. "Templates\\plain.nfo"
+    std::string content;       // written byte for byte
+};
+
+struct InstallSpec {
+    std::string exeName = "Glyphwright.exe";
+    bool sampleTemplates = false;               // copies --templates DIR as "Templates"
+    std::optional<std::string> configuration;   // written as <exe base name>.ini
+    std::vector<InstallFile> files;             // written last, so they may override
+    std::string arguments;                      // appended to the command line
+};
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+};
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+class AppSession {
+public:
+    explicit AppSession(InstallSpec spec = {});
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    // Installs, starts the program and waits until its main window is visible. Message boxes the
+    // program shows first are recorded and, if `answerMessageBoxes`, answered with OK.
+    bool Start(bool answerMessageBoxes = true);
+    const std::vector<SeenMessageBox>& StartupMessageBoxes() const { return startupBoxes_; }
+
+    const std::string& Folder() const { return folder_; }  // with a trailing backslash
+    std::string ExePath() const { return folder_ + spec_.exeName; }
+    HWND Window() const { return window_; }
+    HANDLE Process() const { return process_; }
+    DWORD ThreadId() const { return threadId_; }
+    bool Running() const;
+
+    // Controls by id, over the whole window tree. Children that combo boxes and date pickers
+    // make for themselves are skipped: a combo's edit has id 1001, which the program uses too.
+    HWND Find(int id) const;
+    HWND Get(int id) const;  // abandons the scenario if there is no such control
+    int IdOf(HWND control) const;
+
+    // Texts, always in the ANSI code page.
+    static std::string Text(HWND window);
+    std::string Text(int id) const { return Text(Get(id)); }
+    static std::string ClassName(HWND window);
+    void SetText(int id, const std::string& text) const;
+    std::vector<std::string> ListEntries(int id) const;  // combo box or list box
+
+    // Geometry: the window's rectangle in its parent's client coordinates.
+    static RECT RectInParent(HWND window);
+    static SIZE ClientSize(HWND window);
+
+    // Tab control and other common controls (pointer messages through target memory).
+    int TabCount() const;
+    int CurrentTab() const;
+    std::string TabText(int index) const;
+    std::optional<RECT> TabItemRect(int index) const;
+    std::optional<RECT> TabDisplayRect() const;  // in the tab control's client coordinates
+    void ClickTab(int index) const;              // as the user does; waits until current
+    std::optional<SYSTEMTIME> PickerDate(int id) const;
+
+    // Input. Posted through the program's message loop (its keyboard pre-filter sees it).
+    void Type(int id, const std::string& text) const;
+    void Type(HWND control, const std::string& text) const;
+    void PressKey(HWND control, UINT virtualKey, bool shift = false) const;
+    void PressKeyInFocus(UINT virtualKey, bool shift = false) const;
+    void ReleaseKey(HWND control, UINT virtualKey) const;  // a WM_KEYUP alone
+    void MouseUp(HWND control, MouseButton button, POINT at = {2, 2}) const;
+    void MouseDown(HWND control, MouseButton button, POINT at = {2, 2}) const;
+    void MouseMove(HWND control, POINT at = {2, 2}) const;
+    void MouseWheel(HWND control, short delta) const;
+    void Click(HWND control, POINT at = {2, 2}) const;
+    void PostCommand(int commandId) const;
+    HWND Focus() const;
+    int FocusId() const;  // the id of the focused control; a combo's edit counts as the combo
+
+    // Returns once the target's message loop has dispatched everything posted to it so far
+    // (plus `extraPosted` messages that handling those may have posted in turn).
+    void Settle(int extraPosted = 2) const;
+    LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    // Message boxes of the program (dialog class "#32770").
+    std::vector<HWND> MessageBoxes() const;
+    static SeenMessageBox ReadMessageBox(HWND box);
+    static void AnswerMessageBox(HWND box, int buttonId = IDOK);
+
+    // Ending.
+    void PostClose() const;
+    std::optional<DWORD> WaitForExit(DWORD timeoutMs);  // the exit code, if it ended in time
+    void Kill();
+
+    // Runs when the session ends, last registered first (registry restores and the like).
+    void AtTeardown(std::function<void()> hook) { teardown_.push_back(std::move(hook)); }
+
+private:
+    bool Install();
+    void RemoveFolder();
+    std::vector<HWND> TopLevelWindows() const;
+    mutable int postedSinceSettle_ = 0;
+
+    InstallSpec spec_;
+    std::string folder_;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    DWORD threadId_ = 0;
+    HWND window_ = nullptr;
+    std::vector<SeenMessageBox> startupBoxes_;
+    std::vector<std::function<void()>> teardown_;
+};
+
+// Helpers for the ANSI <-> UTF-16 hop of the W API.
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
+
+}  // namespace glyphwright::guitest

@@ -1,0 +1,42 @@
+// gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--filter TEXT]
+
+#include <cstdio>
+#include <cstring>
+
+#include "gui_framework.h"
+
+namespace {
+
+void PrintUsage() {
+    std::printf(
+        "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
+        "[--filter TEXT]\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    glyphwright::guitest::DriverOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        std::string* target = nullptr;
+        if (std::strcmp(argument, "--app") == 0) target = &options.appPath;
+        else if (std::strcmp(argument, "--shots") == 0) target = &options.shotsDir;
+        else if (std::strcmp(argument, "--templates") == 0) target = &options.templatesDir;
+        else if (std::strcmp(argument, "--filter") == 0) target = &options.filter;
+        if (!target || !value) {
+            PrintUsage();
+            return 2;
+        }
+        *target = value;
+        ++i;
+    }
+    if (options.appPath.empty()) {
+        PrintUsage();
+        return 2;
+    }
+    // A crash in the program under test must not stop the driver with a system dialog.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    return glyphwright::guitest::RunScenarios(options);
+}
