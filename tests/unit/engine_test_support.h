@@ -1,0 +1,33 @@
+#pragma once
+// Helpers shared by the rendering engine's unit tests.
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "render/substitution.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace glyphwright::testing {
+
+// Expectations about non-ASCII bytes are written for ANSI 1252 / OEM 437; on a Windows system set
+// to other code pages the platform rightly maps differently.
+inline bool UsesWesternCodePages() {
+#ifdef _WIN32
+    return GetACP() == 1252 && GetOEMCP() == 437;
+#else
+    return true;
+#endif
+}
+
+// A value table with the given letters set and every other entry empty.
+inline FieldTable Values(std::initializer_list<std::pair<char, std::string>> entries) {
+    FieldTable values;
+    for (const auto& [letter, value] : entries) values[static_cast<std::size_t>(letter - 'A')] = value;
+    return values;
+}
+
+}  // namespace glyphwright::testing

@@ -1,0 +1,133 @@
+#include "render/substitution.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine_test_support.h"
+
+namespace glyphwright {
+namespace {
+
+using testing::Values;
+
+struct LineCase {
+    const char* rule;
+    std::string line;
+    FieldTable values;
+    std::string expected;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.rule; }
+
+class SubstituteLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(SubstituteLineTest, Renders) {
+    const LineCase& c = GetParam();
+    EXPECT_EQ(SubstituteLine(c.line, PlaceholderTags, c.values), c.expected) << c.rule;
+}
+
+// Every cell of the placement table: a label line never centres; any other line centres when
+// the blanks allow, else aligns; a value with no room leaves the placeholder.
+INSTANTIATE_TEST_SUITE_P(
+    Placement, SubstituteLineTest,
+    ::testing::Values(
+        LineCase{"label, room to centre: still aligned", "Name:  {A}  |", Values({{'A', "Hello"}}),
+                 "Name:  Hello|"},
+        LineCase{"label, room only after", "Name:{A}  |", Values({{'A', "Hello"}}), "Name:Hello|"},
+        LineCase{"label, too few blanks after", "Name: {A} |", Values({{'A', "Hello"}}),
+                 "Name: {A} |"},
+        LineCase{"label, nothing after", "Name: {A}", Values({{'A', "Hello"}}), "Name: {A}"},
+        LineCase{"other line, centred", "|  {A}  |", Values({{'A', "Hello"}}), "| Hello |"},
+        LineCase{"other line, centred in a wide gap", "          {A}          ",
+                 Values({{'A', "Hello"}}), "         Hello         "},
+        LineCase{"other line, no blank before: aligned", "{A}          ",
+                 Values({{'A', "Hello"}}), "Hello        "},
+        LineCase{"other line, fits neither", "| {A}|", Values({{'A', "Hello"}}), "| {A}|"},
+        LineCase{"colon anywhere before makes a label", "Cracked: x {H}     |",
+                 Values({{'H', "Hello"}}), "Cracked: x Hello   |"},
+        LineCase{"no colon: centred", "Cracked  x {H}     |", Values({{'H', "Hello"}}),
+                 "Cracked  xHello    |"},
+        LineCase{"a colon after the placeholder is no label", "| {A}  : |",
+                 Values({{'A', "Hello"}}), "|Hello : |"},
+        LineCase{"dots directly before: label for every occurrence", "Cracked..{H}   x {H}   |",
+                 Values({{'H', "Hello"}}), "Cracked..Hello x Hello |"},
+        LineCase{"dots then a blank: no label", "Cracked.. {H}     |", Values({{'H', "Hello"}}),
+                 "Cracked..Hello    |"},
+        LineCase{"an odd blank goes after the value", "|{A}    |", Values({{'A', "Four"}}),
+                 "|Four   |"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, SubstituteLineTest,
+    ::testing::Values(
+        LineCase{"empty value is three blanks on a label line", "Name: {A}", Values({}),
+                 "Name:    "},
+        LineCase{"empty value is three blanks elsewhere", "|{A}|", Values({}), "|   |"},
+        LineCase{"three characters keep the length", "Name: {A} |", Values({{'A', "Foo"}}),
+                 "Name: Foo |"},
+        LineCase{"two characters shorten by one", "x{A}y", Values({{'A', "ab"}}), "xaby"},
+        LineCase{"one character shortens by two", "x{A}y", Values({{'A', "a"}}), "xay"},
+        LineCase{"typed blanks count in the length", "x{A}y", Values({{'A', " ab"}}), "x aby"},
+        LineCase{"a tab is not a blank", "Name:\t{A}  |", Values({{'A', "Hello"}}),
+                 "Name:\tHello|"},
+        LineCase{"a tab beside the placeholder gives no room", "\t{A}\t",
+                 Values({{'A', "Hello"}}), "\t{A}\t"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    WhatIsReplaced, SubstituteLineTest,
+    ::testing::Values(
+        LineCase{"no brace group", "| plain line |", Values({{'A', "Hello"}}), "| plain line |"},
+        LineCase{"empty line", "", Values({{'A', "Hello"}}), ""},
+        LineCase{"lower-case placeholder passes the tests but stays", "Name: {a}   |",
+                 Values({{'A', "Hello"}}), "Name: {a}   |"},
+        LineCase{"other brace groups stay", "{R} {A} {#} {AB} {}", Values({{'A', "abc"}}),
+                 "{R} abc {#} {AB} {}"},
+        LineCase{"both occurrences, each with room", "  {A}  |  {A}  |",
+                 Values({{'A', "Hello"}}), " Hello | Hello |"},
+        LineCase{"only the occurrence with room", "  {A}  |{A}|", Values({{'A', "Hello"}}),
+                 " Hello |{A}|"},
+        LineCase{"{Q} is the last letter", "File: {Q}        |", Values({{'Q', "My.Tool-XYZ"}}),
+                 "File: My.Tool-XYZ|"},
+        LineCase{"letters are filled A to Q, so a Name spelling a later placeholder is filled",
+                 "|{A}|", Values({{'A', "{B}"}, {'B', "Foo"}}), "|Foo|"}));
+
+// A value that brings back its own search text must not repeat the replacement for ever.
+INSTANTIATE_TEST_SUITE_P(
+    SelfContainingValues, SubstituteLineTest,
+    ::testing::Values(
+        LineCase{"placeholder typed as its own value", "Name: {A}", Values({{'A', "{A}"}}),
+                 "Name: {A}"},
+        LineCase{"placeholder typed as its value, repeated", "{A}{A}{A}", Values({{'A', "{A}"}}),
+                 "{A}{A}{A}"},
+        LineCase{"value equal to the centred search text", "  {A} |",
+                 Values({{'A', " {A} "}}), "  {A} |"},
+        LineCase{"value equal to the aligned search text", "x{A}    |",
+                 Values({{'A', "{A}  "}}), "x{A}    |"},
+        // Here the repetition ends by itself: each pass moves the placeholder one blank to the
+        // right until the blanks run out, and that is the result.
+        LineCase{"value whose replacements end by themselves", "{A}     |",
+                 Values({{'A', "x{A}"}}), "xxxxx{A}|"}));
+
+TEST(SubstituteLine, ConvertsValuesButNotTemplateBytes) {
+    if (!testing::UsesWesternCodePages()) GTEST_SKIP() << "system code pages are not 1252/437";
+    // 0xBA is a double vertical bar in the OEM template; as ANSI it would map to 0xA7.
+    EXPECT_EQ(SubstituteLine("\xBA {A} \xBA", PlaceholderTags, Values({{'A', "Caf\xE9"}})),
+              "\xBA Caf\x82\xBA");
+    EXPECT_EQ(SubstituteLine("\xC9\xCD\xCD\xBB", PlaceholderTags, Values({})), "\xC9\xCD\xCD\xBB");
+}
+
+TEST(SubstituteLine, EveryPlaceholderOnOneLine) {
+    std::string line;
+    FieldTable values;
+    std::string expected;
+    for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+        line += "|" + PlaceholderTags[k] + "    ";
+        values[k] = std::string(1, static_cast<char>('a' + k)) + "bcde";
+        expected += "|" + values[k] + "  ";
+    }
+    // A ':' at the front makes every placeholder a label, so each is aligned.
+    EXPECT_EQ(SubstituteLine(":" + line, PlaceholderTags, values), ":" + expected);
+}
+
+}  // namespace
+}  // namespace glyphwright
