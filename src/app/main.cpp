@@ -1,30 +1,18 @@
+// Entry: prepare the common controls, build the main window, show it, run the message loop
+// until the window is closed, and end with exit code 0. No command line is read.
+
 #include <windows.h>
 
-// Placeholder entry point: an empty "Glyphwright" window until the main window is built.
-static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+#include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "GlyphwrightMain";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, "GlyphwrightMain", "Glyphwright",
-                                  WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 531, 505, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+#include "app/main_window.h"
+#include "ui/message_loop.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    InitCommonControls();
+    std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow();
+    window->Window().Show();
+    glyphwright::ui::RunMessageLoop(window->Window());
+    window.reset();
     return 0;
 }

@@ -1,0 +1,214 @@
+#include "app/main_window.h"
+
+#include "app/commands.h"
+#include "app/control_ids.h"
+#include "app/menu_table.h"
+#include "app/release_record.h"
+#include "app/startup.h"
+#include "app/status_captions.h"
+#include "ui/menu.h"
+
+namespace glyphwright {
+
+namespace {
+
+constexpr char kCaption[] = "Glyphwright";
+constexpr int kClientWidth = 531;
+constexpr int kClientHeight = 505;
+constexpr int kFontHeight = -11;
+constexpr char kFirstField = 'A';
+constexpr char kLastField = 'U';
+
+bool IsFieldLetter(char letter) {
+    return letter >= kFirstField && letter <= kLastField;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() = default;
+
+MainWindow::~MainWindow() {
+    // The window (and with it every control) goes before the fonts it draws with.
+    window_.reset();
+}
+
+void MainWindow::BuildWindow() {
+    windowFont_ = std::make_unique<ui::Font>("Tahoma", kFontHeight);
+    lucidaFont_ = std::make_unique<ui::Font>("Lucida Console", kFontHeight);
+    // An OEM font: the previews and the information text are OEM bytes shown as they are.
+    terminalFont_ = std::make_unique<ui::Font>("Terminal", kFontHeight, OEM_CHARSET);
+
+    ui::WindowArgs args;
+    args.caption = kCaption;
+    args.clientWidth = kClientWidth;
+    args.clientHeight = kClientHeight;
+    args.style = WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX;
+    args.exStyle = WS_EX_TOPMOST;
+    args.font = windowFont_.get();
+    args.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    window_ = std::make_unique<ui::Window>();
+    window_->Build(args);
+}
+
+void MainWindow::BuildMenu() {
+    ui::Menu menu;
+    HMENU popup = nullptr;
+    const char* popupTitle = nullptr;
+    for (std::size_t i = 0; i < kMenuEntryCount; ++i) {
+        const MenuEntry& entry = kMenuEntries[i];
+        if (!popupTitle || std::string(popupTitle) != entry.menu) {
+            popup = menu.AddPopup(entry.menu);
+            popupTitle = entry.menu;
+        }
+        menu.AddItem(popup, entry.item, entry.command);
+    }
+    window_->SetMenu(menu);
+    window_->onCommand = [this](int command) { RunMenuCommand(*this, command); };
+}
+
+void MainWindow::RememberControls() {
+    using namespace ids;
+    for (char letter = kFirstField; letter <= kLastField; ++letter) {
+        fields_[static_cast<std::size_t>(letter - kFirstField)] = ControlById(FieldId(letter));
+    }
+    auto find = [this](auto*& member, int id) {
+        member = dynamic_cast<std::remove_reference_t<decltype(member)>>(ControlById(id));
+    };
+    find(releaseDate, FieldId('N'));
+    find(fileName, FieldId('Q'));
+    find(delimiter, kDelimiter);
+    find(packageTeam, kPackageTeam);
+    find(spacer, kSpacer);
+    find(winRarButton, kWinRarButton);
+    find(sevenZipButton, kSevenZipButton);
+    find(winRarOptions, kWinRarOptions);
+    find(sevenZipOptions, kSevenZipOptions);
+    find(nfoTemplateBox, kNfoTemplateBox);
+    find(dizTemplateBox, kDizTemplateBox);
+    find(nfoPreview, kNfoPreview);
+    find(nfoPreviewFrame, kFrameNfoPreview);
+    find(dizPreview, kDizPreview);
+    find(dizPreviewFrame, kFrameDizPreview);
+    find(informationView, kInformationView);
+    find(logoFrame, kFrameAboutLogo);
+    find(logoBox, kLogoBox);
+}
+
+void MainWindow::BindEvents() {
+    window_->onShown = [this] { OnWindowShown(*this); };
+    pages[kPageAbout]->onShown = [this] { ShowLogo(*this); };
+    logoBox->onPaint = [this](HDC dc) { PaintLogo(*this, dc); };
+
+    static_cast<ui::TextField*>(FieldControl('A'))->onTextChanged = [this] { DeriveFileName(*this); };
+    FieldDropDown('L')->onTextChanged = [this] { ApplyInstallInfo(*this); };
+    spacer->onCharTyped = [this](char) { RememberSpacer(*this); };
+    spacer->onTextChanged = [this] { ReplaceSpacer(*this); };
+    nfoTemplateBox->onSelectionChanged = [this] { ShowNfoTemplate(*this); };
+    dizTemplateBox->onSelectionChanged = [this] { ShowDizTemplate(*this); };
+
+    for (char letter = 'R'; letter <= 'U'; ++letter) {
+        ui::TextBlock* block = TextBlock(letter);
+        ui::Frame* frame = TextBlockFrame(letter);
+        block->onKeyUp = [block, frame] { ShowPosition(*block, *frame); };
+        block->onMouseUp = [block, frame] { ShowPosition(*block, *frame); };
+    }
+
+    nfoPreview->onMouseMove = [this] { TakeFocusAndHideCaret(*nfoPreview); };
+    nfoPreview->onMouseUp = [this] { ShowSelectionSize(*nfoPreview, *nfoPreviewFrame); };
+    nfoPreview->onWheel = [this](int delta) { ScrollOneLine(*nfoPreview, delta); };
+    dizPreview->onMouseMove = [this] { TakeFocusAndHideCaret(*dizPreview); };
+    informationView->onMouseMove = [this] { TakeFocusAndHideCaret(*informationView); };
+    informationView->onWheel = [this](int delta) { ScrollOneLine(*informationView, delta); };
+}
+
+ui::Control* MainWindow::ControlById(int id) const {
+    auto found = byId_.find(id);
+    return found == byId_.end() ? nullptr : found->second;
+}
+
+ui::Control* MainWindow::FieldControl(char letter) const {
+    if (!IsFieldLetter(letter)) return nullptr;
+    return fields_[static_cast<std::size_t>(letter - kFirstField)];
+}
+
+std::string MainWindow::Field(char letter) const {
+    ui::Control* control = FieldControl(letter);
+    return control ? control->Text() : std::string();
+}
+
+void MainWindow::SetField(char letter, const std::string& text) {
+    if (letter == 'N') return;  // the picker takes a date, not a text
+    if (ui::Control* control = FieldControl(letter)) control->SetText(text);
+}
+
+ui::Control* MainWindow::ItemControl(FormItem item) const {
+    if (char letter = FieldLetter(item)) return FieldControl(letter);
+    switch (item) {
+    case FormItem::Delimiter: return ControlById(ids::kDelimiter);
+    case FormItem::PackageTeam: return ControlById(ids::kPackageTeam);
+    case FormItem::Spacer: return ControlById(ids::kSpacer);
+    case FormItem::WinRarButton: return ControlById(ids::kWinRarButton);
+    case FormItem::SevenZipButton: return ControlById(ids::kSevenZipButton);
+    case FormItem::WinRarOptions: return ControlById(ids::kWinRarOptions);
+    case FormItem::SevenZipOptions: return ControlById(ids::kSevenZipOptions);
+    default: return nullptr;
+    }
+}
+
+std::string MainWindow::ItemText(FormItem item) const {
+    ui::Control* control = ItemControl(item);
+    if (!control || dynamic_cast<ui::RadioButton*>(control)) return {};
+    return control->Text();
+}
+
+void MainWindow::SetItemText(FormItem item, const std::string& text) {
+    if (char letter = FieldLetter(item)) return SetField(letter, text);
+    ui::Control* control = ItemControl(item);
+    if (control && !dynamic_cast<ui::RadioButton*>(control)) control->SetText(text);
+}
+
+bool MainWindow::ItemChecked(FormItem button) const {
+    auto* radio = dynamic_cast<ui::RadioButton*>(ItemControl(button));
+    return radio && radio->Checked();
+}
+
+void MainWindow::SetItemChecked(FormItem button, bool checked) {
+    if (auto* radio = dynamic_cast<ui::RadioButton*>(ItemControl(button))) radio->SetChecked(checked);
+}
+
+ui::DropDown* MainWindow::FieldDropDown(char letter) const {
+    return dynamic_cast<ui::DropDown*>(FieldControl(letter));
+}
+
+ui::TextBlock* MainWindow::TextBlock(char letter) const {
+    return letter >= 'R' ? dynamic_cast<ui::TextBlock*>(FieldControl(letter)) : nullptr;
+}
+
+ui::Frame* MainWindow::TextBlockFrame(char letter) const {
+    if (letter < 'R' || letter > 'U') return nullptr;
+    return dynamic_cast<ui::Frame*>(ControlById(ids::kFrameDescription + (letter - 'R')));
+}
+
+void MainWindow::SelectPage(int page) {
+    tabs->Select(page);
+}
+
+int MainWindow::CurrentPage() const {
+    return tabs->Current();
+}
+
+std::unique_ptr<MainWindow> CreateMainWindow() {
+    auto window = std::make_unique<MainWindow>();
+    window->BuildWindow();
+    window->BuildMenu();
+    // The dialog is a member of the window object and goes with it.
+    window->BuildControls();
+    window->BindEvents();
+    window->fileDialog.SetOwner(window->Window().Handle());
+    window->Window().CenterOnScreen();
+    window->Window().MakeNotResizable();
+    RunCreationStep(*window);
+    return window;
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,216 @@
+// The controls of the five tab pages as data: one table per page, in creation order, built
+// by one loop. Creation order is also the order of the focus keys.
+
+#include <string>
+
+#include "app/control_ids.h"
+#include "app/information_text.h"
+#include "app/main_window.h"
+
+namespace glyphwright {
+
+namespace {
+
+enum class Kind {
+    Label,
+    WrappingLabel,
+    Frame,
+    TextField,
+    DropDown,
+    DatePicker,
+    TextBlock,
+    View,
+    ListBox,
+    RadioButton,
+    PaintBox,
+};
+
+enum class In {
+    Page,       // the tab page itself
+    LastFrame,  // the frame created last in the same table
+};
+
+enum class FontRole { Window, Lucida, Terminal };
+
+constexpr int kWindow = COLOR_WINDOW;
+constexpr int kButtonFace = COLOR_BTNFACE;
+constexpr int kDefault = ui::kDefaultColor;
+constexpr int kNextLabel = 0;  // labels are numbered from ids::kFirstLabel as they are made
+
+struct ControlRow {
+    Kind kind;
+    In parent;
+    ui::Align align;
+    int left, top, width, height;  // for aligned rows only the height counts (top/bottom)
+    FontRole font;
+    int background;
+    const char* text;
+    int id;
+    DWORD style = 0;
+    bool enabled = true;
+};
+
+using ui::Align;
+using namespace ids;
+
+constexpr ControlRow kReleaseInformationPage[] = {
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, "Application", kFrameApplication},
+    {Kind::Label, In::LastFrame, Align::None, 266, 60, 75, 14, FontRole::Window, kDefault, "Language {D} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 266, 19, 75, 14, FontRole::Window, kDefault, "Copyright {B} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 57, 14, FontRole::Window, kDefault, "Name {A} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 60, 49, 14, FontRole::Window, kDefault, "Site {C} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 60, 93, 14, FontRole::Window, kDefault, "Program type {E} :", kNextLabel},
+    {Kind::TextField, In::LastFrame, Align::None, 8, 35, 250, 20, FontRole::Lucida, kWindow, "", FieldId('A')},
+    {Kind::TextField, In::LastFrame, Align::None, 266, 35, 238, 20, FontRole::Lucida, kWindow, "", FieldId('B')},
+    {Kind::TextField, In::LastFrame, Align::None, 8, 76, 250, 20, FontRole::Lucida, kWindow, "", FieldId('C')},
+    {Kind::DropDown, In::LastFrame, Align::None, 266, 76, 70, 20, FontRole::Lucida, kWindow, "", FieldId('D')},
+    {Kind::DropDown, In::LastFrame, Align::None, 344, 76, 160, 20, FontRole::Lucida, kWindow, "", FieldId('E')},
+
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 105, FontRole::Window, kDefault, "Team info", kFrameTeamInfo},
+    {Kind::Label, In::LastFrame, Align::None, 8, 59, 57, 14, FontRole::Window, kDefault, "Coded {I} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 19, 65, 14, FontRole::Window, kDefault, "Cracked {H} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 85, 14, FontRole::Window, kDefault, "Team Name {F} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 59, 73, 14, FontRole::Window, kDefault, "Packaged {K} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 19, 69, 14, FontRole::Window, kDefault, "Supplied {G} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 59, 61, 14, FontRole::Window, kDefault, "Tested {J} :", kNextLabel},
+    {Kind::DropDown, In::LastFrame, Align::None, 8, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('F')},
+    {Kind::DropDown, In::LastFrame, Align::None, 176, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('G')},
+    {Kind::DropDown, In::LastFrame, Align::None, 344, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('H')},
+    {Kind::DropDown, In::LastFrame, Align::None, 8, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('I')},
+    {Kind::DropDown, In::LastFrame, Align::None, 176, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('J')},
+    {Kind::DropDown, In::LastFrame, Align::None, 344, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('K')},
+
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, "Release info", kFrameReleaseInfo},
+    {Kind::Label, In::LastFrame, Align::None, 344, 19, 93, 14, FontRole::Window, kDefault, "Release date {N} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 59, 113, 14, FontRole::Window, kDefault, "Operating system {P} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 19, 77, 14, FontRole::Window, kDefault, "Protection {M} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 59, 89, 14, FontRole::Window, kDefault, "Release size {O} :", kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 89, 14, FontRole::Window, kDefault, "Release type {L} :", kNextLabel},
+    {Kind::DropDown, In::LastFrame, Align::None, 8, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('L')},
+    {Kind::DropDown, In::LastFrame, Align::None, 176, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('M')},
+    {Kind::DatePicker, In::LastFrame, Align::None, 344, 35, 160, 20, FontRole::Lucida, kDefault, "", FieldId('N')},
+    {Kind::DropDown, In::LastFrame, Align::None, 8, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('O')},
+    {Kind::DropDown, In::LastFrame, Align::None, 176, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('P')},
+
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 117, FontRole::Window, kDefault, "Package", kFramePackage},
+    {Kind::Label, In::LastFrame, Align::None, 8, 20, 76, 14, FontRole::Window, kDefault, "File Name {Q} :", kNextLabel},
+    {Kind::WrappingLabel, In::LastFrame, Align::None, 374, 75, 99, 30, FontRole::Window, kDefault, "instead  of  spaces\r\nin release filename", kNextLabel},
+    {Kind::TextField, In::LastFrame, Align::None, 8, 37, 328, 20, FontRole::Lucida, kWindow, "", FieldId('Q')},
+    {Kind::TextField, In::LastFrame, Align::None, 345, 37, 20, 20, FontRole::Window, kWindow, "-", kDelimiter, ES_CENTER},
+    {Kind::DropDown, In::LastFrame, Align::None, 374, 36, 130, 22, FontRole::Lucida, kWindow, "", kPackageTeam},
+    {Kind::TextField, In::LastFrame, Align::None, 345, 78, 20, 20, FontRole::Window, kWindow, ".", kSpacer, ES_CENTER},
+    {Kind::RadioButton, In::LastFrame, Align::None, 8, 66, 0, 0, FontRole::Window, kDefault, "WinRAR", kWinRarButton, 0, false},
+    {Kind::RadioButton, In::LastFrame, Align::None, 8, 90, 0, 0, FontRole::Window, kDefault, "7-zip", kSevenZipButton, 0, false},
+    {Kind::TextField, In::LastFrame, Align::None, 87, 65, 249, 20, FontRole::Lucida, kWindow, "", kWinRarOptions},
+    {Kind::TextField, In::LastFrame, Align::None, 87, 90, 249, 20, FontRole::Lucida, kWindow, "", kSevenZipOptions},
+};
+
+constexpr ControlRow kTeamInformationPage[] = {
+    {Kind::Label, In::Page, Align::None, 267, 423, 74, 14, FontRole::Window, kDefault, "DIZ template :", kNextLabel},
+    {Kind::Label, In::Page, Align::None, 4, 423, 81, 14, FontRole::Window, kDefault, "NFO template :", kNextLabel},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{R} Description [ 0:0 ]", kFrameDescription},
+    // Typed characters pass through the OEM code page, so only what a template can show is typed.
+    {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('R'), ES_OEMCONVERT},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{S} Install info [ 0:0 ]", kFrameInstallInfo},
+    {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('S')},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{T} Other information [ 0:0 ]", kFrameOtherInformation},
+    {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('T')},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{U} Greetings [ 0:0 ]", kFrameGreetings},
+    {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('U')},
+    {Kind::ListBox, In::Page, Align::None, 86, 420, 160, 18, FontRole::Window, kWindow, "", kNfoTemplateBox},
+    {Kind::ListBox, In::Page, Align::None, 351, 420, 160, 18, FontRole::Window, kWindow, "", kDizTemplateBox},
+};
+
+constexpr ControlRow kPreviewNfoPage[] = {
+    {Kind::Frame, In::Page, Align::Fill, 0, 0, 0, 0, FontRole::Window, kDefault, "", kFrameNfoPreview},
+    {Kind::View, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Terminal, kWindow, "", kNfoPreview},
+};
+
+constexpr ControlRow kPreviewDizPage[] = {
+    {Kind::Frame, In::Page, Align::Fill, 0, 0, 0, 0, FontRole::Window, kDefault, "", kFrameDizPreview},
+    {Kind::View, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Terminal, kWindow, "", kDizPreview},
+};
+
+constexpr ControlRow kAboutPage[] = {
+    {Kind::Frame, In::Page, Align::Bottom, 0, 0, 0, 257, FontRole::Window, kDefault, "", kFrameAboutText},
+    {Kind::View, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Terminal, kButtonFace, "", kInformationView},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 185, FontRole::Window, kDefault, "", kFrameAboutLogo},
+    {Kind::PaintBox, In::LastFrame, Align::None, 208, 79, 72, 64, FontRole::Window, kDefault, "", kLogoBox},
+};
+
+struct PageTable {
+    const char* caption;
+    const ControlRow* rows;
+    std::size_t count;
+};
+
+template <std::size_t N>
+constexpr PageTable Page(const char* caption, const ControlRow (&rows)[N]) {
+    return {caption, rows, N};
+}
+
+const PageTable kPages[kPageCount] = {
+    Page("Release information", kReleaseInformationPage),
+    Page("Team information", kTeamInformationPage),
+    Page("Preview NFO", kPreviewNfoPage),
+    Page("Preview DIZ", kPreviewDizPage),
+    Page("About", kAboutPage),
+};
+
+// Height of the tab control; the rest of the client area below it shows the background.
+constexpr int kTabControlHeight = 478;
+
+}  // namespace
+
+void MainWindow::BuildControls() {
+    ui::CreateArgs tabArgs;
+    tabArgs.parent = window_.get();
+    tabArgs.id = kTabControl;
+    tabArgs.align = Align::Top;
+    tabArgs.bounds.height = kTabControlHeight;
+    tabs = ui::Control::Create<ui::TabControl>(tabArgs);
+    for (int page = 0; page < kPageCount; ++page) {
+        pages[static_cast<std::size_t>(page)] = tabs->AddPage(kPages[page].caption, kPage0 + page);
+    }
+
+    const ui::Font* fonts[] = {windowFont_.get(), lucidaFont_.get(), terminalFont_.get()};
+    int nextLabelId = kFirstLabel;
+    for (int page = 0; page < kPageCount; ++page) {
+        ui::Control* frame = nullptr;
+        const PageTable& table = kPages[page];
+        for (std::size_t i = 0; i < table.count; ++i) {
+            const ControlRow& row = table.rows[i];
+            ui::LabelArgs args;
+            args.parent = row.parent == In::Page ? pages[static_cast<std::size_t>(page)] : frame;
+            args.id = row.id == kNextLabel ? nextLabelId++ : row.id;
+            args.bounds = {row.left, row.top, row.width, row.height};
+            args.align = row.align;
+            args.text = row.text;
+            args.font = fonts[static_cast<int>(row.font)];
+            args.background = row.background;
+            args.style = row.style;
+            args.enabled = row.enabled;
+            args.wrap = row.kind == Kind::WrappingLabel;
+
+            ui::Control* made = nullptr;
+            switch (row.kind) {
+            case Kind::Label:
+            case Kind::WrappingLabel: made = ui::Control::Create<ui::Label>(args); break;
+            case Kind::Frame: made = frame = ui::Control::Create<ui::Frame>(args); break;
+            case Kind::TextField: made = ui::Control::Create<ui::TextField>(args); break;
+            case Kind::DropDown: made = ui::Control::Create<ui::DropDown>(args); break;
+            case Kind::DatePicker: made = ui::Control::Create<ui::DatePicker>(args); break;
+            case Kind::TextBlock: made = ui::Control::Create<ui::TextBlock>(args); break;
+            case Kind::View: made = ui::Control::Create<ui::View>(args); break;
+            case Kind::ListBox: made = ui::Control::Create<ui::ListBox>(args); break;
+            case Kind::RadioButton: made = ui::Control::Create<ui::RadioButton>(args); break;
+            case Kind::PaintBox: made = ui::Control::Create<ui::PaintBox>(args); break;
+            }
+            byId_[args.id] = made;
+        }
+    }
+    RememberControls();
+    informationView->SetText(std::string(kInformationText, kInformationTextLength));
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,274 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/font.h"
+
+namespace glyphwright::ui {
+
+namespace {
+
+// The object pointer lives in a window property rather than GWLP_USERDATA: the common
+// controls are free to use their own user data, a named property is ours alone.
+constexpr char kObjectProperty[] = "GlyphwrightControl";
+
+}  // namespace
+
+const char* PlainWindowClass() {
+    static const char kName[] = "GlyphwrightPlain";
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass{};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kName;
+        RegisterClassA(&windowClass);
+        registered = true;
+    }
+    return kName;
+}
+
+Control::~Control() {
+    Unbind();
+}
+
+int Control::Id() const {
+    return hwnd_ ? static_cast<int>(GetWindowLongPtrA(hwnd_, GWLP_ID)) : 0;
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    return static_cast<Control*>(GetPropA(hwnd, kObjectProperty));
+}
+
+bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
+                           const CreateArgs& args) {
+    parent_ = args.parent;
+    if (parent_) root_ = parent_->root_;
+    font_ = args.font ? args.font : (parent_ ? parent_->font_ : nullptr);
+    background_ = args.background;
+
+    Rect bounds = args.bounds;
+    if (args.align != Align::None && parent_) {
+        bounds = parent_->TakeAlignedArea(args.align, args.bounds.height);
+    }
+    if (parent_) style |= WS_CHILD;
+    if (args.visible) style |= WS_VISIBLE;
+    if (!args.enabled) style |= WS_DISABLED;
+
+    // For a child the menu parameter carries its id, which GetDlgCtrlID reads back.
+    HMENU idOrMenu = parent_ ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : nullptr;
+    hwnd_ = CreateWindowExA(exStyle, className, args.text.c_str(), style, bounds.left, bounds.top,
+                            bounds.width, bounds.height, parent_ ? parent_->hwnd_ : nullptr,
+                            idOrMenu, GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) return false;
+
+    SetPropA(hwnd_, kObjectProperty, this);
+    // SetWindowLongPtrA keeps the window an ANSI window, so WM_CHAR and the text messages
+    // arrive here as the 8-bit text the rest of the program works in.
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
+    if (font_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
+    if (root_ && FocusMovement() != FocusKeys::None) root_->AddToFocusOrder(this);
+    return true;
+}
+
+void Control::Unbind() {
+    if (!hwnd_) return;
+    if (originalProc_) {
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+    }
+    RemovePropA(hwnd_, kObjectProperty);
+    hwnd_ = nullptr;
+}
+
+LRESULT CALLBACK Control::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Control* control = FromHandle(hwnd);
+    if (!control) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return control->Dispatch(message, wParam, lParam);
+}
+
+LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT Control::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        HWND hwnd = hwnd_;
+        WNDPROC original = originalProc_;
+        Unbind();
+        return CallWindowProcA(original, hwnd, message, wParam, lParam);
+    }
+    RaiseInputEvent(message, wParam);
+    LRESULT result = 0;
+    if (Reflect(message, wParam, lParam, result)) return result;
+    if (HandleMessage(message, wParam, lParam, result)) return result;
+    return CallDefault(message, wParam, lParam);
+}
+
+bool Control::RaiseInputEvent(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (onKeyUp) onKeyUp();
+        return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (onMouseUp) onMouseUp();
+        return true;
+    case WM_MOUSEMOVE:
+        if (onMouseMove) onMouseMove();
+        return true;
+    case WM_MOUSEWHEEL:
+        if (onWheel) onWheel(static_cast<short>(HIWORD(wParam)));
+        return true;
+    case WM_CHAR:
+        if (onCharTyped) onCharTyped(static_cast<char>(wParam));
+        return true;
+    case WM_SHOWWINDOW:
+        // Sent before the visible flag changes; a window that is visible already is only
+        // being told about its parent.
+        if (wParam && !IsVisible() && onShown) onShown();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Group boxes and tab pages are the parents of their controls here, so the notifications
+// of those controls arrive at a window whose own procedure ignores them. Every window of the
+// toolkit hands them back to the control that sent them.
+bool Control::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND: {
+        Control* child = FromHandle(reinterpret_cast<HWND>(lParam));
+        if (lParam && child && child != this) child->OnCommand(HIWORD(wParam));
+        return false;
+    }
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        Control* child = header ? FromHandle(header->hwndFrom) : nullptr;
+        return child && child != this && child->OnNotify(*header, result);
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+        auto sender = reinterpret_cast<HWND>(lParam);
+        Control* child = FromHandle(sender);
+        // A combo box passes on the colour request of its edit part with the edit's handle.
+        if (!child) {
+            HWND owner = GetParent(sender);
+            if (owner != hwnd_) child = FromHandle(owner);
+        }
+        if (!child || child == this || child->background_ == kDefaultColor) return false;
+        CallDefault(message, wParam, lParam);  // keeps the default text colour
+        auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, GetSysColor(child->background_));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(child->background_));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Control::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+std::string Control::Text() const {
+    if (!hwnd_) return {};
+    int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void Control::SetText(const std::string& text) {
+    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+}
+
+Rect Control::Bounds() const {
+    RECT r{};
+    if (!hwnd_) return {};
+    GetWindowRect(hwnd_, &r);
+    HWND parent = GetParent(hwnd_);
+    if (parent && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD)) {
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    }
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Control::SetBounds(const Rect& b) {
+    if (hwnd_) {
+        SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+Rect Control::ClientRect() const {
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+bool Control::IsVisible() const {
+    return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetVisible(bool visible) {
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Control::IsEnabled() const {
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void Control::Focus() {
+    if (hwnd_) SetFocus(hwnd_);
+}
+
+Rect Control::AlignArea() const {
+    return ClientRect();
+}
+
+Rect Control::TakeAlignedArea(Align align, int height) {
+    if (!alignStarted_) {
+        Rect area = AlignArea();
+        alignRemaining_ = {area.left, area.top, area.left + area.width, area.top + area.height};
+        alignStarted_ = true;
+    }
+    RECT& r = alignRemaining_;
+    const int width = r.right - r.left;
+    Rect taken{r.left, r.top, width, 0};
+    switch (align) {
+    case Align::Top:
+        taken.height = height;
+        r.top += height;
+        break;
+    case Align::Bottom:
+        taken.top = r.bottom - height;
+        taken.height = height;
+        r.bottom -= height;
+        break;
+    case Align::Fill:
+        taken.height = std::max(0, static_cast<int>(r.bottom - r.top));
+        r.top = r.bottom;
+        break;
+    case Align::None:
+        break;
+    }
+    return taken;
+}
+
+}  // namespace glyphwright::ui

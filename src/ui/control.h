@@ -1,0 +1,164 @@
+#pragma once
+// The base of every window kind of the toolkit: one object per system window, created from a
+// plain CreateArgs, with the input events every control can raise. The object is bound to its
+// window by subclassing, so one trampoline sees every message before the control's own
+// window procedure does.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace glyphwright::ui {
+
+class Font;
+class Window;
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// How a control takes its place in its parent. Aligned controls are laid out once, in
+// creation order, from the parent's alignment area (see Control::AlignArea).
+enum class Align {
+    None,    // at CreateArgs::bounds
+    Top,     // under the controls aligned before it, parent-wide, bounds.height high
+    Bottom,  // above the controls aligned to the bottom before it, parent-wide
+    Fill,    // the whole area that is left
+};
+
+// A system colour index (COLOR_WINDOW, COLOR_BTNFACE, ...) or none: the control's default.
+constexpr int kDefaultColor = -1;
+
+class Control;
+
+struct CreateArgs {
+    Control* parent = nullptr;
+    int id = 0;
+    Rect bounds{};
+    Align align = Align::None;
+    std::string text;
+    const Font* font = nullptr;  // none: the parent's font
+    int background = kDefaultColor;
+    DWORD style = 0;  // extra style bits for the kind (ES_CENTER, ES_OEMCONVERT, ...)
+    bool enabled = true;
+    bool visible = true;
+};
+
+// Which keys move the focus away from a control (see Window::PreTranslate).
+enum class FocusKeys {
+    None,       // never takes part in focus movement
+    Tab,        // Tab and Shift+Tab
+    TextField,  // also Down/Page Down forward and Up/Page Up backward
+    ListBox,    // also Right forward and Left backward
+};
+
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    HWND Handle() const { return hwnd_; }
+    int Id() const;
+    Control* Parent() const { return parent_; }
+    Window* Root() const { return root_; }
+    const Font* GetFont() const { return font_; }
+
+    virtual std::string Text() const;
+    virtual void SetText(const std::string& text);
+
+    // Position and size in the parent's client coordinates.
+    Rect Bounds() const;
+    void SetBounds(const Rect& bounds);
+    Rect ClientRect() const;
+
+    // The control's own visible flag, whatever its parents are.
+    bool IsVisible() const;
+    void SetVisible(bool visible);
+    bool IsEnabled() const;
+    void SetEnabled(bool enabled);
+    void Focus();
+
+    virtual FocusKeys FocusMovement() const { return FocusKeys::None; }
+
+    // Input events. Each is raised before the control's own handling of the message, which
+    // then goes on as usual: no handler can swallow a message.
+    std::function<void()> onKeyUp;       // WM_KEYUP, WM_SYSKEYUP
+    std::function<void()> onMouseUp;     // left, right or middle button released
+    std::function<void()> onMouseMove;   // every WM_MOUSEMOVE
+    std::function<void(int delta)> onWheel;  // signed wheel delta of each WM_MOUSEWHEEL
+    std::function<void(char ch)> onCharTyped;  // WM_CHAR, before the control applies it
+    std::function<void()> onShown;       // going from hidden to visible
+
+    // The object bound to a window of this toolkit, or nullptr.
+    static Control* FromHandle(HWND hwnd);
+
+    // Reserves the area of a child aligned to this control (see Align).
+    Rect TakeAlignedArea(Align align, int height);
+
+    // Builds a control of kind T under args.parent; the parent's top-level window owns it.
+    template <class T, class Args>
+    static T* Create(const Args& args);
+
+protected:
+    Control() = default;
+
+    // Creates the system window, binds it to this object and applies font, colour, id,
+    // enabled and visible state from args. Kinds call this from their Build.
+    bool CreateHandle(const char* className, DWORD style, DWORD exStyle, const CreateArgs& args);
+
+    // Messages to this control; return true with result set to stop the default handling.
+    virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Notifications that this control sent to its parent, handed back to it (see Reflect).
+    virtual void OnCommand(int /*code*/) {}
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // The area in client coordinates from which aligned children are laid out.
+    virtual Rect AlignArea() const;
+
+    LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+    int BackgroundColor() const { return background_; }
+
+    // For Window, which is its own root.
+    void SetRoot(Window* root) { root_ = root; }
+
+private:
+    static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool RaiseInputEvent(UINT message, WPARAM wParam);
+    void Unbind();
+
+    HWND hwnd_ = nullptr;
+    WNDPROC originalProc_ = nullptr;
+    Control* parent_ = nullptr;
+    Window* root_ = nullptr;
+    const Font* font_ = nullptr;
+    int background_ = kDefaultColor;
+    bool alignStarted_ = false;
+    RECT alignRemaining_{};
+};
+
+// Registers (once) a plain window class of this toolkit drawn with the button-face colour.
+const char* PlainWindowClass();
+
+}  // namespace glyphwright::ui
+
+#include "ui/window.h"
+
+namespace glyphwright::ui {
+
+template <class T, class Args>
+T* Control::Create(const Args& args) {
+    auto control = std::make_unique<T>();
+    T* raw = control.get();
+    args.parent->Root()->Adopt(std::move(control));
+    raw->Build(args);
+    return raw;
+}
+
+}  // namespace glyphwright::ui

@@ -1,0 +1,55 @@
+#include "ui/edit.h"
+
+namespace glyphwright::ui {
+
+void Edit::BuildEdit(const CreateArgs& args, DWORD style) {
+    CreateHandle("EDIT", style | WS_TABSTOP | args.style, WS_EX_CLIENTEDGE, args);
+    // 0 lifts the typing limit (32767 characters by default) to the largest there is.
+    SendMessageA(Handle(), EM_LIMITTEXT, 0, 0);
+}
+
+void Edit::OnCommand(int code) {
+    if (code == EN_CHANGE && onTextChanged) onTextChanged();
+}
+
+Edit::Selection Edit::GetSelection() const {
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+void Edit::SetSelection(int start, int end) {
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+int Edit::LineFromChar(int index) const {
+    return static_cast<int>(SendMessageA(Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0));
+}
+
+int Edit::LineIndex(int line) const {
+    return static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+}
+
+void Edit::ScrollLine(bool down) {
+    SendMessageA(Handle(), WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+}
+
+void Edit::HideCaret() {
+    ::HideCaret(Handle());
+}
+
+void TextField::Build(const CreateArgs& args) {
+    BuildEdit(args, ES_AUTOHSCROLL);
+}
+
+void TextBlock::Build(const CreateArgs& args) {
+    // No ES_AUTOHSCROLL and no WS_HSCROLL: a multi-line edit then wraps at its width.
+    BuildEdit(args, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL);
+}
+
+void View::Build(const CreateArgs& args) {
+    BuildEdit(args, ES_MULTILINE | ES_READONLY | ES_CENTER);
+}
+
+}  // namespace glyphwright::ui

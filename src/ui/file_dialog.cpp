@@ -1,0 +1,42 @@
+#include "ui/file_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace glyphwright::ui {
+
+std::optional<std::string> FileDialog::Run() {
+    // The filter is a list of NUL-terminated strings ended by an empty one.
+    std::string filterList = filter;
+    for (char& c : filterList) {
+        if (c == '|') c = '\0';
+    }
+    filterList.append(2, '\0');
+
+    std::vector<char> path(32768, '\0');
+    fileName.copy(path.data(), path.size() - 1);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.empty() ? nullptr : filterList.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER |
+                   OFN_ENABLESIZING | OFN_LONGNAMES;
+    // A save dialog that insisted on an existing file could never save under a new name.
+    if (direction == FileDialogDirection::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
+
+    BOOL chosen = direction == FileDialogDirection::Open ? GetOpenFileNameA(&dialog)
+                                                         : GetSaveFileNameA(&dialog);
+    if (!chosen) return std::nullopt;
+    fileName = path.data();
+    return fileName;
+}
+
+}  // namespace glyphwright::ui

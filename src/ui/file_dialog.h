@@ -1,0 +1,32 @@
+#pragma once
+// The one open/save dialog of a window. Its user sets direction, filter, default extension,
+// folder and file name before each run.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace glyphwright::ui {
+
+enum class FileDialogDirection { Open, Save };
+
+class FileDialog {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    FileDialogDirection direction = FileDialogDirection::Open;
+    std::string title;             // empty: the system's own title for the direction
+    std::string filter;            // "Description|*.ext" pairs separated by '|'
+    std::string defaultExtension;  // without the dot; added to a name typed without one
+    std::string initialFolder;     // empty: the system's choice
+    std::string fileName;          // proposed name; after a run, the chosen path
+
+    // Runs the dialog modally; the chosen path, or nothing when it was cancelled.
+    std::optional<std::string> Run();
+
+private:
+    HWND owner_ = nullptr;
+};
+
+}  // namespace glyphwright::ui

@@ -1,0 +1,37 @@
+#pragma once
+// An unsorted list of strings with extended selection. Its current entry is the one that
+// holds the focus mark (the caret of the list), which exists before anything is selected.
+
+#include <string>
+
+#include "ui/control.h"
+
+namespace glyphwright::ui {
+
+class ListBox : public Control {
+public:
+    void Build(const CreateArgs& args);
+    FocusKeys FocusMovement() const override { return FocusKeys::ListBox; }
+
+    // The user made another entry current, by mouse or keyboard; not raised by code.
+    std::function<void()> onSelectionChanged;
+
+    // Adds the names of the ordinary files that match a path pattern ("C:\dir\*.nfo"), in the
+    // order the system lists them.
+    void AddDirectory(const std::string& pattern);
+    void Add(const std::string& text);
+    int Count() const;
+    std::string ItemText(int index) const;
+    // -1 when the list is empty.
+    int CurrentIndex() const;
+    // Empty when the list is empty.
+    std::string CurrentText() const;
+    // Moves the focus mark to the entry and selects it.
+    void MakeCurrent(int index);
+    void SetSelected(int index, bool selected);
+
+protected:
+    void OnCommand(int code) override;
+};
+
+}  // namespace glyphwright::ui

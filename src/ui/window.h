@@ -1,0 +1,76 @@
+#pragma once
+// The top-level window: owns every control built under it, carries the menu, moves the focus
+// on the focus keys, and ends the message loop when it is asked to close.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace glyphwright::ui {
+
+class Menu;
+
+struct WindowArgs {
+    std::string caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = 0;
+    const Font* font = nullptr;
+    HICON icon = nullptr;
+};
+
+class Window : public Control {
+public:
+    Window() = default;
+    ~Window() override;
+
+    // Creates the window hidden, sized so that its client area is as asked.
+    void Build(const WindowArgs& args);
+
+    // Attaches the menu bar (the window destroys it) and keeps the client size.
+    void SetMenu(Menu& menu);
+    // Makes the client area exactly this size, whatever the frame and menu bar take.
+    void SetClientSize(int width, int height);
+    // Centres the window on the full screen, halving downward.
+    void CenterOnScreen();
+    // From now on the window keeps its current size: the sizing border does not react and
+    // the tracking size is fixed.
+    void MakeNotResizable();
+    void Show();
+
+    // Offered every queued message before it is translated; true when it moved the focus.
+    bool PreTranslate(const MSG& message);
+    // Moves the focus from the control that has it to the next (or previous) control in
+    // creation order that is visible and enabled, wrapping around.
+    void MoveFocus(bool forward);
+    // The control of the focus order that holds the focus (or whose child does), or nullptr.
+    Control* FocusedControl() const;
+
+    // A close request (close box, Alt+F4, system menu, WM_CLOSE) ends the message loop.
+    bool CloseRequested() const { return closeRequested_; }
+
+    std::function<void(int commandId)> onCommand;  // menu items
+
+    void Adopt(std::unique_ptr<Control> control);
+    void AddToFocusOrder(Control* control);
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> focusOrder_;
+    bool fixedSize_ = false;
+    SIZE fixed_{};
+    bool closeRequested_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
+};
+
+}  // namespace glyphwright::ui
