@@ -1,0 +1,160 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace glyphwright::platform {
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { Close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    bool Valid() const { return fd_ >= 0; }
+    int Get() const { return fd_; }
+    bool Close() {
+        if (fd_ < 0) return true;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+
+private:
+    int fd_;
+};
+
+std::string ModulePath() {
+    std::vector<char> buffer(4096);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) return std::string();
+        if (static_cast<std::size_t>(length) < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Wildcard match without regard to ASCII case, as file names match on Windows.
+bool WildcardMatch(std::string_view name, std::string_view mask) {
+    std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string StartFolder() { return FolderPart(ModulePath()); }
+
+std::string ExecutableFileName() {
+    const std::string path = ModulePath();
+    return path.substr(FolderPart(path).size());
+}
+
+std::string ExecutableBaseName() {
+    std::string name = ExecutableFileName();
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return name;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.Valid()) return false;
+    struct stat info;
+    if (::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    std::string content;
+    if (info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        content.append(chunk, static_cast<std::size_t>(got));
+    }
+    bytes.swap(content);
+    return true;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
+    struct stat target;
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    // A target without any write permission plays the part of a read-only file on Windows; the
+    // rename below would otherwise replace it, even for root.
+    if (exists && (S_ISDIR(target.st_mode) || (target.st_mode & 0222) == 0)) return false;
+
+    std::string temporary = FolderPart(path) + "~gwXXXXXX";
+    Descriptor file(::mkstemp(&temporary[0]));
+    if (!file.Valid()) return false;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = exists ? (target.st_mode & 07777) : (0666 & ~mask);
+    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), bytes) &&
+                         ::fsync(file.Get()) == 0;
+    const bool closed = file.Close();
+    if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+bool FolderHasMatch(const std::string& folder, const std::string& mask) {
+    DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (directory == nullptr) return false;
+    bool match = false;
+    while (!match) {
+        const dirent* entry = ::readdir(directory);
+        if (entry == nullptr) break;
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != ".." && WildcardMatch(name, mask)) match = true;
+    }
+    ::closedir(directory);
+    return match;
+}
+
+}  // namespace glyphwright::platform

@@ -1,0 +1,186 @@
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/files.h"
+
+namespace glyphwright::platform {
+namespace {
+
+// Closes a file handle where it was opened.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        if (!Valid()) return true;
+        const BOOL closed = CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// Switches off the "insert a disk" and "cannot open" system dialogs for the attribute query,
+// so a path on an empty removable drive just answers "absent".
+class QuietErrorMode {
+public:
+    QuietErrorMode() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+    ~QuietErrorMode() { SetErrorMode(previous_); }
+    QuietErrorMode(const QuietErrorMode&) = delete;
+    QuietErrorMode& operator=(const QuietErrorMode&) = delete;
+
+private:
+    UINT previous_;
+};
+
+DWORD QuietAttributes(const std::string& path) {
+    QuietErrorMode quiet;
+    return GetFileAttributesA(path.c_str());
+}
+
+std::string ModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0) return std::string();
+        // A full buffer means the name may have been cut; try again with more room.
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        if (path.size() >= 32768) return std::string();
+        path.resize(path.size() * 2);
+    }
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > 0x10000000u ? 0x10000000u : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string StartFolder() { return FolderPart(ModulePath()); }
+
+std::string ExecutableFileName() {
+    const std::string path = ModulePath();
+    return path.substr(FolderPart(path).size());
+}
+
+std::string ExecutableBaseName() {
+    std::string name = ExecutableFileName();
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return name;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = QuietAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool DirectoryExists(const std::string& path) {
+    const DWORD attributes = QuietAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool CreateOneDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > static_cast<std::uint64_t>(SIZE_MAX / 2)) {
+        return false;
+    }
+    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t filled = 0;
+    while (filled < content.size()) {
+        const std::size_t left = content.size() - filled;
+        const DWORD chunk = left > 0x10000000u ? 0x10000000u : static_cast<DWORD>(left);
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), &content[filled], chunk, &got, nullptr)) return false;
+        if (got == 0) break;  // the file shrank while we read it: keep what was there
+        filled += got;
+    }
+    content.resize(filled);
+    bytes.swap(content);
+    return true;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
+    const DWORD targetAttributes = QuietAttributes(path);
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES &&
+        (targetAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+        return false;
+    }
+
+    // The temporary file sits in the target's folder so the final move is a rename on one
+    // volume, never a copy that could stop half-way.
+    const std::string folder = FolderPart(path);
+    std::string temporary;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+        char name[64];
+        wsprintfA(name, "~gw%lx-%x.tmp", static_cast<unsigned long>(GetCurrentProcessId()),
+                  ++counter);
+        temporary = folder + name;
+        handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
+            GetLastError() != ERROR_ALREADY_EXISTS) {
+            return false;
+        }
+    }
+    if (handle == INVALID_HANDLE_VALUE) return false;
+
+    FileHandle file(handle);
+    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    const bool closed = file.Close();
+    if (written && closed &&
+        MoveFileExA(temporary.c_str(), path.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+bool FolderHasMatch(const std::string& folder, const std::string& mask) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' && pattern.back() != ':') {
+        pattern += '\\';
+    }
+    pattern += mask;
+    WIN32_FIND_DATAA found;
+    QuietErrorMode quiet;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    bool match = false;
+    do {
+        const std::string_view name(found.cFileName);
+        if (name != "." && name != "..") match = true;
+    } while (!match && FindNextFileA(search, &found));
+    FindClose(search);
+    return match;
+}
+
+}  // namespace glyphwright::platform
