@@ -1,6 +1,7 @@
 #include "render/repeated_replacement.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 namespace glyphwright {
@@ -37,12 +38,13 @@ std::string ReplaceEachOnce(std::string_view text, std::string_view search,
 }
 
 // Replays the repetition left to right. The text at any moment is
-//   done + carry + text[position..]
-// where `done` holds no occurrence of the search text and is final except for its last
-// search.size()-1 bytes, which are handed back to `carry` after each replacement because a new
-// occurrence may begin there. `carry` is the short stretch just rewritten that has not been
-// searched yet. The leftmost occurrence is therefore either in carry (plus a few bytes of the
-// rest) or, failing that, the next one in the untouched rest of the text.
+//   done + pending + text[position..]
+// where no occurrence of the search text starts inside `done`, and `pending` is what the last
+// replacements wrote and has not been examined yet, kept reversed so that prepending a
+// replacement costs only its own length. After each replacement the last search.size()-1 bytes
+// of `done` go back to `pending`, because a new occurrence may begin there. The front of
+// `pending` is then examined one byte at a time; once it is used up, the next occurrence can
+// only lie in the untouched rest of the text, which a plain search finds.
 std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
                               std::string_view replacement) {
     if (search.empty() || text.find(search) == std::string_view::npos) {
@@ -59,31 +61,17 @@ std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
 
     std::string done;
     done.reserve(text.size());
-    std::string carry;
-    std::string window;
+    std::string pending;
     std::size_t position = 0;
 
+    // Byte i of pending + text[position..], in reading order.
+    auto byteAt = [&](std::size_t i) {
+        return i < pending.size() ? pending[pending.size() - 1 - i]
+                                  : text[position + (i - pending.size())];
+    };
+
     for (;;) {
-        std::string remainderOfCarry;
-        if (!carry.empty()) {
-            window.assign(carry);
-            window.append(text.substr(position, overlap));
-            work += window.size();
-            const std::size_t hit = window.find(search);
-            if (hit == std::string::npos) {
-                // Nothing starts inside carry, so it is final; look in the untouched rest.
-                done.append(carry);
-                carry.clear();
-                continue;
-            }
-            done.append(window, 0, hit);
-            const std::size_t end = hit + search.size();
-            if (end <= carry.size()) {
-                remainderOfCarry.assign(carry, end, std::string::npos);
-            } else {
-                position += end - carry.size();
-            }
-        } else {
+        if (pending.empty()) {
             const std::size_t hit = text.find(search, position);
             if (hit == std::string_view::npos) {
                 done.append(text, position, std::string_view::npos);
@@ -91,15 +79,32 @@ std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
             }
             done.append(text, position, hit - position);
             position = hit + search.size();
+        } else {
+            bool starts = pending.size() + (text.size() - position) >= search.size();
+            std::size_t compared = 0;
+            while (starts && compared < search.size()) {
+                starts = byteAt(compared) == search[compared];
+                ++compared;
+            }
+            work += compared + 1;
+            if (!starts) {
+                done.push_back(pending.back());
+                pending.pop_back();
+                if (work > allowance) return ReplaceEachOnce(text, search, replacement);
+                continue;
+            }
+            const std::size_t fromPending = std::min(pending.size(), search.size());
+            pending.resize(pending.size() - fromPending);
+            position += search.size() - fromPending;
         }
 
+        // What follows the occurrence stays; the replacement and the reopened tail of `done`
+        // are put in front of it.
+        pending.append(replacement.rbegin(), replacement.rend());
         const std::size_t reopened = std::min(done.size(), overlap);
-        std::string next(done, done.size() - reopened);
-        next.append(replacement);
-        next.append(remainderOfCarry);
+        pending.append(done.rbegin(), done.rbegin() + static_cast<std::ptrdiff_t>(reopened));
         done.resize(done.size() - reopened);
-        carry = std::move(next);
-        work += carry.size();
+        work += replacement.size() + reopened + 1;
         if (work > allowance) return ReplaceEachOnce(text, search, replacement);
     }
 }

@@ -10,6 +10,12 @@
 namespace glyphwright {
 namespace {
 
+std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 struct RepeatCase {
     std::string text;
     std::string search;
@@ -36,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         RepeatCase{"abb", "ab", "a", "a"}, RepeatCase{"aab", "ab", "b", "b"},
         RepeatCase{"x { {A} ", " {A} ", "A} ab", "xA} abab"},
         RepeatCase{"A____B", "__", "_", "A_B"},
+        // Each replacement re-forms an occurrence one byte further left, sixty times over.
+        RepeatCase{"x" + std::string(60, ' ') + "Z", " Z", "Z- ", "xZ" + Repeat("- ", 60)},
         // A replacement that holds the search text would go on for ever: each original
         // occurrence is replaced once.
         RepeatCase{"a b", " ", " ", "a b"}, RepeatCase{"a b c", " ", "_ _", "a_ _b_ _c"},
