@@ -5,6 +5,13 @@
 #include <string>
 #include <string_view>
 
+// <windows.h> defines AnsiToOem as a macro for CharToOemA, which would rename the function below
+// in any file that includes both. The program never uses that old alias, so drop it; a file that
+// includes <windows.h> after this header must #undef it again before calling AnsiToOem.
+#ifdef AnsiToOem
+#undef AnsiToOem
+#endif
+
 namespace glyphwright {
 
 // Wildcard test of the whole text against the whole mask: '*' matches any run of characters
