@@ -603,6 +603,24 @@ std::vector<HWND> AppSession::MessageBoxes() const {
     return boxes;
 }
 
+std::vector<HWND> AppSession::PopupMenus() const {
+    std::vector<HWND> menus;
+    for (HWND top : TopLevelWindows())
+        if (IsWindowVisible(top) && ClassName(top) == "#32768") menus.push_back(top);
+    return menus;
+}
+
+void AppSession::DismissPopupMenus(DWORD waitForMenuMs) const {
+    if (!WaitUntil([&] { return !PopupMenus().empty(); }, waitForMenuMs)) return;
+    // The menu's own loop takes every message of the thread, whatever window it is for.
+    HWND focus = Focus();
+    PostMessageW(focus ? focus : window_, WM_KEYDOWN, VK_ESCAPE, KeyLParam(VK_ESCAPE, false));
+    ++postedSinceSettle_;
+    Settle();
+    if (!WaitUntil([&] { return PopupMenus().empty(); }))
+        ReportFailure(__FILE__, __LINE__, "a pop-up menu stayed open");
+}
+
 SeenMessageBox AppSession::ReadMessageBox(HWND box) {
     SeenMessageBox seen;
     seen.caption = Text(box);

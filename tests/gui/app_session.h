@@ -110,6 +110,12 @@ public:
     static SeenMessageBox ReadMessageBox(HWND box);
     static void AnswerMessageBox(HWND box, int buttonId = IDOK);
 
+    // Pop-up menus of the program (class "#32768"), such as an edit's context menu after a
+    // right-button release. Escape ends the menu's modal loop. The menu may open a moment after
+    // the event that asks for it, so a caller that expects one can wait for it first.
+    std::vector<HWND> PopupMenus() const;
+    void DismissPopupMenus(DWORD waitForMenuMs = 0) const;
+
     // Ending.
     void PostClose() const;
     std::optional<DWORD> WaitForExit(DWORD timeoutMs);  // the exit code, if it ended in time
