@@ -67,17 +67,19 @@ std::vector<std::string> RealisticTemplateLines() {
         {"Protection .....:", "{M}"}, {"Date ...........:", "{N}"}, {"Size ...........:", "{O}"},
         {"OS .............:", "{P}"}, {"File ...........:", "{Q}"},
     };
-    for (const auto& label : labels) lines.push_back(BoxLine(std::string(label[0]) + " " + label[1]));
-    const char* blocks[][2] = {
-        {"Description", "centre"}, {"Install", "left"}, {"Other information", "centre"},
-        {"Greetings", "left"}};
+    for (const auto& label : labels)
+        lines.push_back(BoxLine(std::string(label[0]) + " " + label[1]));
+    const char* blocks[][2] = {{"Description", "centre"},
+                               {"Install", "left"},
+                               {"Other information", "centre"},
+                               {"Greetings", "left"}};
     const char* tags[] = {"{R}", "{S}", "{T}", "{U}"};
     for (int b = 0; b < 4; ++b) {
         lines.push_back(Rule('\xCC', '\xB9'));
         lines.push_back(CentredLine(std::string("[ ") + blocks[b][0] + " ]"));
         lines.push_back(BoxLine());
         lines.push_back(std::string(blocks[b][1]) == "centre" ? CentredLine(tags[b])
-                                                             : BoxLine(tags[b]));
+                                                              : BoxLine(tags[b]));
         lines.push_back(BoxLine());
     }
     lines.push_back(Rule('\xC8', '\xBC'));
@@ -91,13 +93,28 @@ std::string Join(const std::vector<std::string>& lines, const char* lineBreak) {
 }
 
 FieldTable RealisticValues() {
-    return {"Glyph Studio Pro 4.2", "Example Software Ltd.", "www.example.com", "English",
-            "Graphics", "TEAM XYZ", "Ann", "Bob", "Cy", "Dee", "Eve", "Keygen", "Serial",
-            "12/05/2024", "14.2 MB", "Win 7/8/10/11", "Glyph.Studio.Pro.4.2-XYZ"};
+    return {"Glyph Studio Pro 4.2",
+            "Example Software Ltd.",
+            "www.example.com",
+            "English",
+            "Graphics",
+            "TEAM XYZ",
+            "Ann",
+            "Bob",
+            "Cy",
+            "Dee",
+            "Eve",
+            "Keygen",
+            "Serial",
+            "12/05/2024",
+            "14.2 MB",
+            "Win 7/8/10/11",
+            "Glyph.Studio.Pro.4.2-XYZ"};
 }
 
 std::vector<std::string> ParagraphLines(std::size_t count) {
-    const char* words[] = {"A", "fast", "editor", "for", "fonts,", "glyphs", "and", "kerning", "tables"};
+    const char* words[] = {"A",      "fast", "editor",  "for",   "fonts,",
+                           "glyphs", "and",  "kerning", "tables"};
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < count; ++i) {
         std::string line;
@@ -171,7 +188,12 @@ void BM_RenderLargeTemplate(benchmark::State& state) {
     RunRender(state, templateBytes, fields);
     state.SetComplexityN(static_cast<int64_t>(lineCount));
 }
-BENCHMARK(BM_RenderLargeTemplate)->Arg(1)->Arg(2)->Arg(4)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderLargeTemplate)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 // LF-only line ends are not line breaks to the renderer: the whole file is one line of 1 MB per
 // step of the argument, with about 21,000 single-line placeholders per MB. Text-block
@@ -199,7 +221,12 @@ void BM_RenderLongSingleLine(benchmark::State& state) {
     RunRender(state, templateBytes, fields);
     state.SetComplexityN(static_cast<int64_t>(templateBytes.size()));
 }
-BENCHMARK(BM_RenderLongSingleLine)->Arg(1)->Arg(2)->Arg(4)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderLongSingleLine)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 // The same long line with every value holding its own placeholder: each repetition must end
 // after one pass instead of running for ever.

@@ -36,7 +36,8 @@ struct Input {
 Input Split(std::string_view data) {
     Input input;
     std::size_t cut = data.find("\x01\x01");
-    std::string_view head = cut == std::string_view::npos ? std::string_view() : data.substr(0, cut);
+    std::string_view head =
+        cut == std::string_view::npos ? std::string_view() : data.substr(0, cut);
     input.templateBytes = cut == std::string_view::npos ? data : data.substr(cut + 2);
     std::size_t field = 0;
     std::size_t block = 0;
@@ -100,9 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::size_t expected = 0;
         std::size_t expectedBytes = 0;
         for (const std::string& line : document) {
-            const bool holds = !line.empty() &&
-                               detail::AnsiLowerCopy(line).find(detail::AnsiLowerCopy(tags[b])) !=
-                                   std::string::npos;
+            const bool holds =
+                !line.empty() && detail::AnsiLowerCopy(line).find(detail::AnsiLowerCopy(tags[b])) !=
+                                     std::string::npos;
             expected += holds ? copies : 1;
             expectedBytes += (holds ? copies : 1) * (line.size() + 16);
         }
@@ -114,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string text = DocumentText(document);
     std::size_t breaks = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
         ++breaks;
     }
     Require(breaks >= document.size());

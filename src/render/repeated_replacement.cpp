@@ -14,9 +14,25 @@ std::uint64_t WorkAllowance(std::size_t textSize, std::size_t searchSize,
                             std::size_t replacementSize) {
     std::uint64_t growth = 1 + replacementSize / searchSize;
     growth = std::min<std::uint64_t>(growth, std::uint64_t{1} << 20);
-    const std::uint64_t base =
-        std::uint64_t{textSize} + replacementSize + searchSize + 64;
+    const std::uint64_t base = std::uint64_t{textSize} + replacementSize + searchSize + 64;
     return 16 * base * growth;
+}
+
+// Search texts of the renderer are mostly blanks around a placeholder, and template lines are
+// mostly blanks too: looking for the first non-blank byte and checking around it skips the runs
+// of blanks that a search for the leading blank would stop at, byte by byte.
+std::size_t FindFrom(std::string_view text, std::string_view search, std::size_t from) {
+    std::size_t anchor = search.find_first_not_of(' ');
+    if (anchor == std::string_view::npos) return text.find(search, from);
+    while (from <= text.size() && text.size() - from >= search.size()) {
+        const std::size_t hit = text.find(search[anchor], from + anchor);
+        if (hit == std::string_view::npos) return std::string_view::npos;
+        const std::size_t start = hit - anchor;
+        if (text.size() - start < search.size()) return std::string_view::npos;
+        if (text.compare(start, search.size(), search) == 0) return start;
+        from = start + 1;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -27,8 +43,8 @@ std::string ReplaceEachOnce(std::string_view text, std::string_view search,
     std::string result;
     result.reserve(text.size());
     std::size_t position = 0;
-    for (std::size_t hit = text.find(search); hit != std::string_view::npos;
-         hit = text.find(search, position)) {
+    for (std::size_t hit = FindFrom(text, search, 0); hit != std::string_view::npos;
+         hit = FindFrom(text, search, position)) {
         result.append(text, position, hit - position);
         result.append(replacement);
         position = hit + search.size();
@@ -47,9 +63,9 @@ std::string ReplaceEachOnce(std::string_view text, std::string_view search,
 // only lie in the untouched rest of the text, which a plain search finds.
 std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
                               std::string_view replacement) {
-    if (search.empty() || text.find(search) == std::string_view::npos) {
-        return std::string(text);
-    }
+    if (search.empty()) return std::string(text);
+    std::size_t first = FindFrom(text, search, 0);
+    if (first == std::string_view::npos) return std::string(text);
     // A replacement that holds the search text finds it again at once, forever.
     if (replacement.find(search) != std::string_view::npos) {
         return ReplaceEachOnce(text, search, replacement);
@@ -72,7 +88,10 @@ std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
 
     for (;;) {
         if (pending.empty()) {
-            const std::size_t hit = text.find(search, position);
+            // The occurrence found up front is the first one; later ones are searched for.
+            const std::size_t hit =
+                first != std::string_view::npos ? first : FindFrom(text, search, position);
+            first = std::string_view::npos;
             if (hit == std::string_view::npos) {
                 done.append(text, position, std::string_view::npos);
                 return done;

@@ -59,7 +59,8 @@ TEST(CodePage, TablesMatchTheSystemCalls) {
         EXPECT_EQ(static_cast<unsigned char>(out[0]), kAnsiToOemTable[i]) << "CharToOemBuffA " << i;
         char lower[1] = {static_cast<char>(i)};
         CharLowerBuffA(lower, 1);
-        EXPECT_EQ(static_cast<unsigned char>(lower[0]), kAnsiLowerTable[i]) << "CharLowerBuffA " << i;
+        EXPECT_EQ(static_cast<unsigned char>(lower[0]), kAnsiLowerTable[i])
+            << "CharLowerBuffA " << i;
     }
 }
 #endif

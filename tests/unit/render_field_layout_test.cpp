@@ -1,11 +1,10 @@
-#include "render/field_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "engine_test_support.h"
+#include "render/field_layout.h"
 #include "render/substitution.h"
 
 namespace glyphwright {
@@ -114,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"", "{S}", "plain"}}));
 
 TEST(ExpandTextBlock, RepeatsSingleLineValuesOnEveryCopy) {
-    Document document = {SubstituteLine("|{A}   {R}    |", PlaceholderTags,
-                                        testing::Values({{'A', "Tool"}}))};
+    Document document = {
+        SubstituteLine("|{A}   {R}    |", PlaceholderTags, testing::Values({{'A', "Tool"}}))};
     ExpandTextBlock(document, "{R}", {"one", "two"});
     EXPECT_EQ(document, (Document{"|Tool  one    |", "|Tool  two    |"}));
 }
@@ -124,7 +123,8 @@ TEST(ExpandTextBlock, ConvertsFieldLinesButNotTemplateBytes) {
     if (!testing::UsesWesternCodePages()) GTEST_SKIP() << "system code pages are not 1252/437";
     Document document = {"\xB3{R}  \xB3"};
     ExpandTextBlock(document, "{R}", {"Caf\xE9"});
-    EXPECT_EQ(document, (Document{"\xB3" "Caf\x82 \xB3"}));
+    EXPECT_EQ(document, (Document{"\xB3"
+                                  "Caf\x82 \xB3"}));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-#include "render/repeated_replacement.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
+#include "render/repeated_replacement.h"
 #include "render/text.h"
 
 namespace glyphwright {
@@ -47,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A replacement that holds the search text would go on for ever: each original
         // occurrence is replaced once.
         RepeatCase{"a b", " ", " ", "a b"}, RepeatCase{"a b c", " ", "_ _", "a_ _b_ _c"},
-        RepeatCase{"x{A}y{A}", "{A}", "{A}", "x{A}y{A}"},
-        RepeatCase{"a.b", ".", "..", "a..b"}));
+        RepeatCase{"x{A}y{A}", "{A}", "{A}", "x{A}y{A}"}, RepeatCase{"a.b", ".", "..", "a..b"}));
 
 // The same result as the plain loop wherever that loop ends in reasonable time, on many small
 // random cases over a two-letter alphabet, where occurrences overlap and re-form all the time.

@@ -1,10 +1,9 @@
-#include "render/substitution.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine_test_support.h"
+#include "render/substitution.h"
 
 namespace glyphwright {
 namespace {
@@ -41,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"other line, centred", "|  {A}  |", Values({{'A', "Hello"}}), "| Hello |"},
         LineCase{"other line, centred in a wide gap", "          {A}          ",
                  Values({{'A', "Hello"}}), "         Hello         "},
-        LineCase{"other line, no blank before: aligned", "{A}          ",
-                 Values({{'A', "Hello"}}), "Hello        "},
+        LineCase{"other line, no blank before: aligned", "{A}          ", Values({{'A', "Hello"}}),
+                 "Hello        "},
         LineCase{"other line, fits neither", "| {A}|", Values({{'A', "Hello"}}), "| {A}|"},
         LineCase{"colon anywhere before makes a label", "Cracked: x {H}     |",
                  Values({{'H', "Hello"}}), "Cracked: x Hello   |"},
@@ -70,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"typed blanks count in the length", "x{A}y", Values({{'A', " ab"}}), "x aby"},
         LineCase{"a tab is not a blank", "Name:\t{A}  |", Values({{'A', "Hello"}}),
                  "Name:\tHello|"},
-        LineCase{"a tab beside the placeholder gives no room", "\t{A}\t",
-                 Values({{'A', "Hello"}}), "\t{A}\t"}));
+        LineCase{"a tab beside the placeholder gives no room", "\t{A}\t", Values({{'A', "Hello"}}),
+                 "\t{A}\t"}));
 
 INSTANTIATE_TEST_SUITE_P(
     WhatIsReplaced, SubstituteLineTest,
@@ -82,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                  Values({{'A', "Hello"}}), "Name: {a}   |"},
         LineCase{"other brace groups stay", "{R} {A} {#} {AB} {}", Values({{'A', "abc"}}),
                  "{R} abc {#} {AB} {}"},
-        LineCase{"both occurrences, each with room", "  {A}  |  {A}  |",
-                 Values({{'A', "Hello"}}), " Hello | Hello |"},
+        LineCase{"both occurrences, each with room", "  {A}  |  {A}  |", Values({{'A', "Hello"}}),
+                 " Hello | Hello |"},
         LineCase{"only the occurrence with room", "  {A}  |{A}|", Values({{'A', "Hello"}}),
                  " Hello |{A}|"},
         LineCase{"{Q} is the last letter", "File: {Q}        |", Values({{'Q', "My.Tool-XYZ"}}),
@@ -94,19 +93,18 @@ INSTANTIATE_TEST_SUITE_P(
 // A value that brings back its own search text must not repeat the replacement for ever.
 INSTANTIATE_TEST_SUITE_P(
     SelfContainingValues, SubstituteLineTest,
-    ::testing::Values(
-        LineCase{"placeholder typed as its own value", "Name: {A}", Values({{'A', "{A}"}}),
-                 "Name: {A}"},
-        LineCase{"placeholder typed as its value, repeated", "{A}{A}{A}", Values({{'A', "{A}"}}),
-                 "{A}{A}{A}"},
-        LineCase{"value equal to the centred search text", "  {A} |",
-                 Values({{'A', " {A} "}}), "  {A} |"},
-        LineCase{"value equal to the aligned search text", "x{A}    |",
-                 Values({{'A', "{A}  "}}), "x{A}    |"},
-        // Here the repetition ends by itself: each pass moves the placeholder one blank to the
-        // right until the blanks run out, and that is the result.
-        LineCase{"value whose replacements end by themselves", "{A}     |",
-                 Values({{'A', "x{A}"}}), "xxxxx{A}|"}));
+    ::testing::Values(LineCase{"placeholder typed as its own value", "Name: {A}",
+                               Values({{'A', "{A}"}}), "Name: {A}"},
+                      LineCase{"placeholder typed as its value, repeated", "{A}{A}{A}",
+                               Values({{'A', "{A}"}}), "{A}{A}{A}"},
+                      LineCase{"value equal to the centred search text", "  {A} |",
+                               Values({{'A', " {A} "}}), "  {A} |"},
+                      LineCase{"value equal to the aligned search text", "x{A}    |",
+                               Values({{'A', "{A}  "}}), "x{A}    |"},
+                      // Here the repetition ends by itself: each pass moves the placeholder one
+                      // blank to the right until the blanks run out, and that is the result.
+                      LineCase{"value whose replacements end by themselves", "{A}     |",
+                               Values({{'A', "x{A}"}}), "xxxxx{A}|"}));
 
 TEST(SubstituteLine, ConvertsValuesButNotTemplateBytes) {
     if (!testing::UsesWesternCodePages()) GTEST_SKIP() << "system code pages are not 1252/437";

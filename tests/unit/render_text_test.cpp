@@ -1,10 +1,9 @@
-#include "render/text.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine_test_support.h"
+#include "render/text.h"
 
 namespace glyphwright {
 namespace {
@@ -19,7 +18,8 @@ class MatchMaskTest : public ::testing::TestWithParam<MaskCase> {};
 
 TEST_P(MatchMaskTest, Matches) {
     const MaskCase& c = GetParam();
-    EXPECT_EQ(MatchMask(c.text, c.mask), c.matches) << "text '" << c.text << "' mask '" << c.mask << "'";
+    EXPECT_EQ(MatchMask(c.text, c.mask), c.matches)
+        << "text '" << c.text << "' mask '" << c.mask << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,16 +69,15 @@ TEST_P(ReplaceFirstTest, ReplacesFirstOccurrenceOnly) {
     EXPECT_EQ(text, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, ReplaceFirstTest,
-    ::testing::Values(ReplaceCase{"a-b-c", "-", "+", "a+b-c", true},
-                      ReplaceCase{"a-b", "-", "", "ab", true},
-                      ReplaceCase{"{A}", "{A}", "longer", "longer", true},
-                      ReplaceCase{"abc", "x", "y", "abc", false},
-                      ReplaceCase{"abc", "", "y", "abc", false},
-                      ReplaceCase{"", "", "y", "", false},
-                      // Case-sensitive, unlike the mask test.
-                      ReplaceCase{"{a}", "{A}", "x", "{a}", false}));
+INSTANTIATE_TEST_SUITE_P(Rules, ReplaceFirstTest,
+                         ::testing::Values(ReplaceCase{"a-b-c", "-", "+", "a+b-c", true},
+                                           ReplaceCase{"a-b", "-", "", "ab", true},
+                                           ReplaceCase{"{A}", "{A}", "longer", "longer", true},
+                                           ReplaceCase{"abc", "x", "y", "abc", false},
+                                           ReplaceCase{"abc", "", "y", "abc", false},
+                                           ReplaceCase{"", "", "y", "", false},
+                                           // Case-sensitive, unlike the mask test.
+                                           ReplaceCase{"{a}", "{A}", "x", "{a}", false}));
 
 struct PadCase {
     std::string text;
@@ -95,13 +94,11 @@ TEST_P(PadTest, Widens) {
     EXPECT_EQ(PadCenter(c.text, c.width), c.centre);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, PadTest,
-                         ::testing::Values(PadCase{"{A}", 0, "{A}", "{A}"},
-                                           PadCase{"{A}", 3, "{A}", "{A}"},
-                                           PadCase{"{A}", 4, "{A} ", "{A} "},
-                                           PadCase{"{A}", 5, "{A}  ", " {A} "},
-                                           PadCase{"{A}", 8, "{A}     ", "  {A}   "},
-                                           PadCase{"", 2, "  ", "  "}));
+INSTANTIATE_TEST_SUITE_P(
+    Widths, PadTest,
+    ::testing::Values(PadCase{"{A}", 0, "{A}", "{A}"}, PadCase{"{A}", 3, "{A}", "{A}"},
+                      PadCase{"{A}", 4, "{A} ", "{A} "}, PadCase{"{A}", 5, "{A}  ", " {A} "},
+                      PadCase{"{A}", 8, "{A}     ", "  {A}   "}, PadCase{"", 2, "  ", "  "}));
 
 TEST(AnsiToOem, KeepsLengthAndAscii) {
     EXPECT_EQ(AnsiToOem(""), "");

@@ -1,11 +1,11 @@
 // Code-page mapping by the system itself, so the output follows the machine's own ANSI and OEM
 // code pages rather than the fixed pair of the portable tables.
 
-#include "platform/codepage.h"
-
 #include <windows.h>
 
 #include <algorithm>
+
+#include "platform/codepage.h"
 
 namespace glyphwright::platform {
 namespace {
