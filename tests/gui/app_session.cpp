@@ -236,6 +236,7 @@ bool AppSession::Start(bool answerMessageBoxes) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
+    const ULONGLONG started = GetTickCount64();
     if (!CreateProcessA(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder_.c_str(), &startup, &info)) {
         ReportFailure(__FILE__, __LINE__, "CreateProcess failed for " + ExePath());
@@ -275,6 +276,7 @@ bool AppSession::Start(bool answerMessageBoxes) {
             if (Text(top) == "Glyphwright") {
                 window_ = top;
                 threadId_ = GetWindowThreadProcessId(top, nullptr);
+                startupMs_ = GetTickCount64() - started;
                 return true;
             }
         }

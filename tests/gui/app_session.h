@@ -51,6 +51,9 @@ public:
     // program shows first are recorded and, if `answerMessageBoxes`, answered with OK.
     bool Start(bool answerMessageBoxes = true);
     const std::vector<SeenMessageBox>& StartupMessageBoxes() const { return startupBoxes_; }
+    // From just before CreateProcess until the main window was seen visible (polled, so a few
+    // milliseconds late at most). Message boxes answered on the way are included.
+    ULONGLONG StartupMilliseconds() const { return startupMs_; }
 
     const std::string& Folder() const { return folder_; }  // with a trailing backslash
     std::string ExePath() const { return folder_ + spec_.exeName; }
@@ -136,6 +139,7 @@ private:
     DWORD processId_ = 0;
     DWORD threadId_ = 0;
     HWND window_ = nullptr;
+    ULONGLONG startupMs_ = 0;
     std::vector<SeenMessageBox> startupBoxes_;
     std::vector<std::function<void()>> teardown_;
 };

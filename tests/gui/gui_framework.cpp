@@ -28,6 +28,7 @@ int gFailuresInScenario = 0;
 }  // namespace
 
 const DriverOptions& Options() { return gOptions; }
+void SetOptions(const DriverOptions& options) { gOptions = options; }
 
 ScenarioRegistration::ScenarioRegistration(const char* name, ScenarioBody body) {
     Registry().push_back({name, body});
@@ -35,8 +36,12 @@ ScenarioRegistration::ScenarioRegistration(const char* name, ScenarioBody body) 
 
 void ReportFailure(const char* file, int line, const std::string& message) {
     ++gFailuresInScenario;
-    std::printf("  FAIL %s:%d: %s\n", file, line, message.c_str());
-    for (const std::string& context : ContextStack()) std::printf("       while %s\n", context.c_str());
+    for (const char* p = file; *p; ++p)
+        if (*p == '/' || *p == '\\') file = p + 1;
+    // One line per failure, context included, so that a grep for FAIL shows all of it.
+    std::string context;
+    for (const std::string& each : ContextStack()) context += " [while " + each + "]";
+    std::printf("  FAIL %s:%d: %s%s\n", file, line, message.c_str(), context.c_str());
     std::fflush(stdout);
 }
 

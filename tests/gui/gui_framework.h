@@ -20,6 +20,7 @@ struct DriverOptions {
 };
 
 const DriverOptions& Options();
+void SetOptions(const DriverOptions& options);
 
 using ScenarioBody = void (*)();
 

@@ -1,22 +1,27 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--filter TEXT]
+// gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N   (start-up time, not a test)
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "gui_framework.h"
+#include "startup_timing.h"
 
 namespace {
 
 void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
-        "[--filter TEXT]\n");
+        "[--filter TEXT]\n"
+        "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     glyphwright::guitest::DriverOptions options;
+    std::string startupRuns;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -25,6 +30,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--shots") == 0) target = &options.shotsDir;
         else if (std::strcmp(argument, "--templates") == 0) target = &options.templatesDir;
         else if (std::strcmp(argument, "--filter") == 0) target = &options.filter;
+        else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
         if (!target || !value) {
             PrintUsage();
             return 2;
@@ -38,5 +44,9 @@ int main(int argc, char** argv) {
     }
     // A crash in the program under test must not stop the driver with a system dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    if (!startupRuns.empty()) {
+        glyphwright::guitest::SetOptions(options);
+        return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()));
+    }
     return glyphwright::guitest::RunScenarios(options);
 }
