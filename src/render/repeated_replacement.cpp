@@ -7,8 +7,9 @@
 namespace glyphwright {
 namespace {
 
-// How much window work the faithful replay may spend before the repetition is taken to be
-// endless. Ordinary texts, where each replacement consumes fresh input, stay far below it; only
+// How many byte steps the faithful replay may take before the repetition is taken to be endless:
+// a multiple of the longest result that replacing each original occurrence once could give.
+// Ordinary texts, where each replacement consumes fresh input, stay far below it; only
 // replacements that keep recreating the search text from their own output run into it.
 std::uint64_t WorkAllowance(std::size_t textSize, std::size_t searchSize,
                             std::size_t replacementSize) {
