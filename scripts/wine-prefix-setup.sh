@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Gives a freshly booted Wine prefix the fonts that make NFO art look as it does on Windows.
+# A new prefix has no Tahoma, no "Lucida Console" and no OEM (DOS) font: all of them fall
+# back to a proportional ANSI face, and box drawing turns into accented capitals.
+#   Tahoma, Tahoma Bold  Wine's own (fonts-wine); a prefix does not load them from Wine's
+#                        data folder, so they are copied into its Fonts folder.
+#   Lucida Console       replaced by DejaVu Sans Mono (fonts-dejavu-core).
+#   Terminal             an OEM code page 437 raster font, 8x12 like Windows' own, built by
+#                        make_fon from the console font "Fixed" 8x13 (console-setup-linux)
+#                        with its top row dropped: only a few full-height pictures use it.
+#                        Wine loads a .fon only when the Fonts registry key names it.
+#
+# Usage: scripts/wine-prefix-setup.sh PREFIX [MAKE_FON]
+#   MAKE_FON, given as argument or in the environment, is the built tools/make_fon; without
+#   it the tool is compiled from source with the host compiler (a few seconds).
+# Running it again on the same prefix does nothing: a marker in the prefix records the work.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+prefix=${1:?usage: wine-prefix-setup.sh PREFIX [MAKE_FON]}
+make_fon=${2:-${MAKE_FON:-}}
+stamp="glyphwright fonts 1"  # change it when what is installed here changes
+marker="$prefix/.glyphwright-fonts"
+
+if [ -f "$marker" ] && [ "$(cat "$marker")" = "$stamp" ]; then
+  exit 0
+fi
+if [ ! -d "$prefix/drive_c/windows" ]; then
+  echo "wine-prefix-setup: $prefix is not a Wine prefix (run wineboot first)" >&2
+  exit 1
+fi
+
+wine_fonts=/usr/share/wine/fonts
+console_fonts=/usr/share/consolefonts
+# The Greek set of "Fixed" has every DOS picture but four Latin letters, which the Latin one adds.
+terminal_sources=("$console_fonts/FullGreek-Fixed13.psf.gz" "$console_fonts/Lat15-Fixed13.psf.gz")
+required=(
+  "$wine_fonts/tahoma.ttf fonts-wine"
+  "$wine_fonts/tahomabd.ttf fonts-wine"
+  "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf fonts-dejavu-core"
+  "${terminal_sources[0]} console-setup-linux"
+  "${terminal_sources[1]} console-setup-linux"
+)
+for entry in "${required[@]}"; do
+  file=${entry% *}
+  if [ ! -f "$file" ]; then
+    echo "wine-prefix-setup: $file is missing (Debian package ${entry##* })" >&2
+    exit 1
+  fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+if [ -z "$make_fon" ]; then
+  make_fon="$work/make_fon"
+  "${CXX:-c++}" -std=c++17 -O2 -o "$make_fon" "$root"/tools/make_fon/*.cpp
+fi
+
+fonts="$prefix/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+cp "$wine_fonts/tahoma.ttf" "$wine_fonts/tahomabd.ttf" "$fonts/"
+"$make_fon" --face Terminal --crop-top 1 --height 12 --output "$fonts/term437.fon" \
+  "${terminal_sources[@]}" >/dev/null
+
+cat >"$work/fonts.reg" <<'REG'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
+"Tahoma (TrueType)"="tahoma.ttf"
+"Tahoma Bold (TrueType)"="tahomabd.ttf"
+"Terminal (OEM 437)"="term437.fon"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Lucida Console"="DejaVu Sans Mono"
+REG
+export WINEPREFIX="$prefix"
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+wine regedit /S "Z:${work//\//\\}\\fonts.reg"
+# Wine keeps the registry in memory until the server ends, and its font list with it.
+wineserver -w
+echo "$stamp" >"$marker"
