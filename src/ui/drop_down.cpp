@@ -57,6 +57,11 @@ void DropDown::OnCommand(int code) {
     case CBN_DROPDOWN:
         SizeListForOpening();
         break;
+    case CBN_CLOSEUP:
+        // Wine recomputes the closed height from the font whenever the box is resized, as it
+        // was for opening; put it back once the list is gone.
+        FitClosedHeight(closedHeight_);
+        break;
     default:
         break;
     }

@@ -31,8 +31,11 @@ int Edit::LineIndex(int line) const {
     return static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(line), 0));
 }
 
+// EM_LINESCROLL rather than WM_VSCROLL with SB_LINEDOWN/SB_LINEUP: the same one line on
+// Windows, but Wine's edit ignores WM_VSCROLL unless it has ES_AUTOVSCROLL, which the
+// read-only views must not have.
 void Edit::ScrollLine(bool down) {
-    SendMessageA(Handle(), WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+    SendMessageA(Handle(), EM_LINESCROLL, 0, down ? 1 : -1);
 }
 
 void Edit::HideCaret() {

@@ -22,7 +22,7 @@ public:
     int LineFromChar(int index) const;
     // The index of the first character of a line.
     int LineIndex(int line) const;
-    // Scrolls the text by one line, as the scroll bar's arrows do.
+    // Scrolls the text by one line, as the scroll bar's arrows do (with or without a bar).
     void ScrollLine(bool down);
     // Hides the caret once more (the platform counts hidings until the next focus).
     void HideCaret();
