@@ -58,9 +58,14 @@ void TabControl::Select(int index) {
 
 void TabControl::ShowPage(int index) {
     TabPage* old = Page(current_);
+    HWND focus = GetFocus();
+    const bool focusOnOld = old && focus && IsChild(old->Handle(), focus);
     current_ = index;
     if (old) old->SetVisible(false);
     Page(index)->SetVisible(true);
+    // Hiding a page leaves the focus where it was: keys would go on editing a control that
+    // is no longer shown.
+    if (focusOnOld) Root()->FocusFirstIn(*Page(index));
 }
 
 // The tab control tells its parent, the main window, about a click on a tab; the window

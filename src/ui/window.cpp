@@ -134,6 +134,17 @@ void Window::MoveFocus(bool forward) {
     }
 }
 
+void Window::FocusFirstIn(const Control& container) {
+    for (Control* candidate : focusOrder_) {
+        HWND hwnd = candidate->Handle();
+        if (IsChild(container.Handle(), hwnd) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+            candidate->Focus();
+            return;
+        }
+    }
+    SetFocus(Handle());
+}
+
 // The focus keys are taken here, before TranslateMessage, and not with IsDialogMessage:
 // the dialog manager would also claim Enter, Escape and the arrow keys of every control.
 bool Window::PreTranslate(const MSG& message) {

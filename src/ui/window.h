@@ -49,6 +49,9 @@ public:
     // Moves the focus from the control that has it to the next (or previous) control in
     // creation order that is visible and enabled, wrapping around.
     void MoveFocus(bool forward);
+    // Focuses the first visible, enabled control of the focus order inside the container,
+    // or the window itself when there is none.
+    void FocusFirstIn(const Control& container);
     // The control of the focus order that holds the focus (or whose child does), or nullptr.
     Control* FocusedControl() const;
 
