@@ -455,5 +455,50 @@ GUI_SCENARIO(main_window_initial_texts_and_states) {
         CHECK_EQ(app.ListEntries(id).size(), static_cast<size_t>(0));  // no Templates folder
 }
 
+// Font handles cannot be read from another process (WM_GETFONT gets no answer across processes
+// under Wine), so the fonts are told apart by what they do: in "Lucida Console" and "Terminal"
+// every character is as wide as every other, in "Tahoma" an "i" is far narrower than a "W".
+enum class Pitch { kFixed, kProportional };
+
+struct FontRow {
+    int id;
+    Pitch pitch;
+};
+
+const FontRow kFontRows[] = {
+    {F('A'), Pitch::kFixed},        {F('B'), Pitch::kFixed},
+    {F('C'), Pitch::kFixed},        {F('D'), Pitch::kFixed},
+    {F('E'), Pitch::kFixed},        {F('F'), Pitch::kFixed},
+    {F('K'), Pitch::kFixed},        {F('L'), Pitch::kFixed},
+    {F('P'), Pitch::kFixed},        {F('Q'), Pitch::kFixed},
+    {kDelimiter, Pitch::kProportional}, {kPackageTeam, Pitch::kFixed},
+    {kSpacer, Pitch::kProportional},    {kWinRarOptions, Pitch::kFixed},
+    {kSevenZipOptions, Pitch::kFixed},  {F('R'), Pitch::kFixed},
+    {F('U'), Pitch::kFixed},        {kNfoPreview, Pitch::kFixed},
+    {kDizPreview, Pitch::kFixed},   {kInformationView, Pitch::kFixed},
+};
+
+GUI_SCENARIO(text_controls_use_fixed_or_proportional_fonts) {
+    AppSession app;
+    REQUIRE(app.Start());
+    constexpr char kProbe[] = "iiiWWWx";  // three narrow, three wide, one to end the second run
+    for (const FontRow& row : kFontRows) {
+        FailureContext context("control id " + Describe(row.id));
+        HWND control = app.Get(row.id);
+        app.SetText(row.id, kProbe);
+        HWND edit = control;
+        if (lstrcmpiA(AppSession::ClassName(control).c_str(), "ComboBox") == 0)
+            edit = FindWindowExA(control, nullptr, "Edit", nullptr);
+        if (!CHECK(edit != nullptr)) continue;
+        auto x = [&](int index) {
+            return static_cast<int>(static_cast<short>(LOWORD(app.Send(edit, EM_POSFROMCHAR, index))));
+        };
+        const int narrow = x(3) - x(0), wide = x(6) - x(3);
+        CHECK(narrow > 0 && wide > 0);
+        if (row.pitch == Pitch::kFixed) CHECK_EQ(narrow, wide);
+        else CHECK(wide >= narrow * 2);
+    }
+}
+
 }  // namespace
 }  // namespace glyphwright::guitest
