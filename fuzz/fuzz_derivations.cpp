@@ -54,8 +54,7 @@ void CheckAgainstPlainLoop(std::string_view text, std::string_view search,
 
 // Replacing every occurrence once can legitimately multiply the text (a long spacer for every
 // space of a long name); keep such results, and the allowance the replay gets, to a few MB.
-bool ResultMayBeHuge(std::string_view text, std::string_view search,
-                     std::string_view replacement) {
+bool ResultMayBeHuge(std::string_view text, std::string_view search, std::string_view replacement) {
     if (search.empty()) return false;
     const std::size_t growth = 1 + replacement.size() / search.size();
     return (text.size() + replacement.size()) * growth > (std::size_t{4} << 20);

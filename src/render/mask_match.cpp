@@ -1,6 +1,7 @@
 #include "render/mask_match.h"
 
 #include "platform/codepage.h"
+#include "render/repeated_replacement.h"
 
 namespace glyphwright::detail {
 namespace {
@@ -22,7 +23,7 @@ std::size_t FindSegment(std::string_view text, std::size_t from, std::size_t lim
     const std::string_view window = text.substr(0, limit);
     const std::size_t anchor = segment.find_first_not_of(kAnyOne);
     if (anchor == std::string_view::npos) return from;  // only '?': any place with room fits
-    if (segment.find(kAnyOne) == std::string_view::npos) return window.find(segment, from);
+    if (segment.find(kAnyOne) == std::string_view::npos) return FindText(window, segment, from);
 
     // Jump between occurrences of the first literal byte rather than trying every position.
     const std::size_t lastStart = limit - segment.size();

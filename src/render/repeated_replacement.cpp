@@ -19,12 +19,14 @@ std::uint64_t WorkAllowance(std::size_t textSize, std::size_t searchSize,
     return 16 * base * growth;
 }
 
+}  // namespace
+
 // Search texts of the renderer are mostly blanks around a placeholder, and template lines are
 // mostly blanks too: looking for the first non-blank byte and checking around it skips the runs
 // of blanks that a search for the leading blank would stop at, byte by byte.
-std::size_t FindFrom(std::string_view text, std::string_view search, std::size_t from) {
+std::size_t FindText(std::string_view text, std::string_view search, std::size_t from) {
     std::size_t anchor = search.find_first_not_of(' ');
-    if (anchor == std::string_view::npos) return text.find(search, from);
+    if (anchor == std::string_view::npos || search.empty()) return text.find(search, from);
     while (from <= text.size() && text.size() - from >= search.size()) {
         const std::size_t hit = text.find(search[anchor], from + anchor);
         if (hit == std::string_view::npos) return std::string_view::npos;
@@ -36,16 +38,14 @@ std::size_t FindFrom(std::string_view text, std::string_view search, std::size_t
     return std::string_view::npos;
 }
 
-}  // namespace
-
 std::string ReplaceEachOnce(std::string_view text, std::string_view search,
                             std::string_view replacement) {
     if (search.empty()) return std::string(text);
     std::string result;
     result.reserve(text.size());
     std::size_t position = 0;
-    for (std::size_t hit = FindFrom(text, search, 0); hit != std::string_view::npos;
-         hit = FindFrom(text, search, position)) {
+    for (std::size_t hit = FindText(text, search, 0); hit != std::string_view::npos;
+         hit = FindText(text, search, position)) {
         result.append(text, position, hit - position);
         result.append(replacement);
         position = hit + search.size();
@@ -65,7 +65,7 @@ std::string ReplaceEachOnce(std::string_view text, std::string_view search,
 std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
                               std::string_view replacement) {
     if (search.empty()) return std::string(text);
-    std::size_t first = FindFrom(text, search, 0);
+    std::size_t first = FindText(text, search, 0);
     if (first == std::string_view::npos) return std::string(text);
     // A replacement that holds the search text finds it again at once, forever.
     if (replacement.find(search) != std::string_view::npos) {
@@ -91,7 +91,7 @@ std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
         if (pending.empty()) {
             // The occurrence found up front is the first one; later ones are searched for.
             const std::size_t hit =
-                first != std::string_view::npos ? first : FindFrom(text, search, position);
+                first != std::string_view::npos ? first : FindText(text, search, position);
             first = std::string_view::npos;
             if (hit == std::string_view::npos) {
                 done.append(text, position, std::string_view::npos);

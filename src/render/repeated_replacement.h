@@ -16,6 +16,10 @@ namespace glyphwright {
 std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
                               std::string_view replacement);
 
+// Position of the first occurrence of `search` at or after `from`, or npos. Same answer as
+// std::string_view::find, faster on texts and search texts made mostly of blanks.
+std::size_t FindText(std::string_view text, std::string_view search, std::size_t from = 0);
+
 // Every occurrence in the original text replaced once, left to right; inserted text is never
 // searched again.
 std::string ReplaceEachOnce(std::string_view text, std::string_view search,

@@ -28,7 +28,9 @@ std::string Mask(std::string_view before, std::string_view middle, std::string_v
 // value then starts at the placeholder instead of being centred over it.
 // Copying a long line only pays when there is something to replace.
 void ReplaceWherePresent(std::string& text, std::string_view search, std::string_view value) {
-    if (text.find(search) != std::string::npos) text = ReplaceRepeatedly(text, search, value);
+    if (FindText(text, search) != std::string_view::npos) {
+        text = ReplaceRepeatedly(text, search, value);
+    }
 }
 
 bool IsLabelLine(std::string_view loweredLine, std::string_view tag) {

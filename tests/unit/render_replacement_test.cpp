@@ -79,6 +79,22 @@ TEST(ReplaceRepeatedly, EndlessGrowthEndsWithOnePass) {
     EXPECT_EQ(ReplaceRepeatedly(text + "b", "ab", "bba"), ReplaceEachOnce(text + "b", "ab", "bba"));
 }
 
+// The blank-skipping search gives exactly what std::string_view::find gives.
+TEST(FindText, AgreesWithFind) {
+    std::mt19937 random(7);
+    auto word = [&](int maxLength) {
+        std::string s(random() % (maxLength + 1), ' ');
+        for (char& c : s) c = " {A}"[random() % 4];
+        return s;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string text = word(16), search = word(5);
+        const std::size_t from = random() % (text.size() + 2);
+        ASSERT_EQ(FindText(text, search, from), std::string_view(text).find(search, from))
+            << "'" << text << "' '" << search << "' from " << from;
+    }
+}
+
 TEST(ReplaceEachOnce, NeverSearchesInsertedText) {
     EXPECT_EQ(ReplaceEachOnce("abb", "ab", "a"), "ab");
     EXPECT_EQ(ReplaceEachOnce("aaaa", "aa", "b"), "bb");
