@@ -1,12 +1,12 @@
 #include "app/logo.h"
 
+#include "app/logo_placement.h"
 #include "app/main_window.h"
 
 namespace glyphwright {
 
 namespace {
 
-constexpr int kLogoTop = 20;
 constexpr int kCornerEllipse = 7;
 
 void DrawLogo(HBITMAP bitmap, SIZE size, HDC dc) {
@@ -81,7 +81,7 @@ void ShowLogo(MainWindow& window) {
     const SIZE size = window.logo.Size();
 
     const int frameWidth = window.logoFrame->Bounds().width;
-    box.SetBounds({frameWidth / 2 - size.cx / 2 - 1, kLogoTop, size.cx, size.cy});
+    box.SetBounds({LogoLeft(frameWidth, size.cx), kLogoTop, size.cx, size.cy});
 
     // The rounded region is set here, when the logo is loaded, and only when its size
     // changed: setting it with redraw inside the paint handler would invalidate the box

@@ -244,31 +244,10 @@ Rect Control::AlignArea() const {
 
 Rect Control::TakeAlignedArea(Align align, int height) {
     if (!alignStarted_) {
-        Rect area = AlignArea();
-        alignRemaining_ = {area.left, area.top, area.left + area.width, area.top + area.height};
+        alignCursor_ = AlignCursor(AlignArea());
         alignStarted_ = true;
     }
-    RECT& r = alignRemaining_;
-    const int width = r.right - r.left;
-    Rect taken{r.left, r.top, width, 0};
-    switch (align) {
-    case Align::Top:
-        taken.height = height;
-        r.top += height;
-        break;
-    case Align::Bottom:
-        taken.top = r.bottom - height;
-        taken.height = height;
-        r.bottom -= height;
-        break;
-    case Align::Fill:
-        taken.height = std::max(0, static_cast<int>(r.bottom - r.top));
-        r.top = r.bottom;
-        break;
-    case Align::None:
-        break;
-    }
-    return taken;
+    return alignCursor_.Take(align, height);
 }
 
 }  // namespace glyphwright::ui

@@ -10,26 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "ui/geometry.h"
+
 namespace glyphwright::ui {
 
 class Font;
 class Window;
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-// How a control takes its place in its parent. Aligned controls are laid out once, in
-// creation order, from the parent's alignment area (see Control::AlignArea).
-enum class Align {
-    None,    // at CreateArgs::bounds
-    Top,     // under the controls aligned before it, parent-wide, bounds.height high
-    Bottom,  // above the controls aligned to the bottom before it, parent-wide
-    Fill,    // the whole area that is left
-};
 
 // A system colour index (COLOR_WINDOW, COLOR_BTNFACE, ...) or none: the control's default.
 constexpr int kDefaultColor = -1;
@@ -40,7 +26,7 @@ struct CreateArgs {
     Control* parent = nullptr;
     int id = 0;
     Rect bounds{};
-    Align align = Align::None;
+    Align align = Align::None;  // aligned: only bounds.height counts (Top, Bottom)
     std::string text;
     const Font* font = nullptr;  // none: the parent's font
     int background = kDefaultColor;
@@ -140,7 +126,7 @@ private:
     const Font* font_ = nullptr;
     int background_ = kDefaultColor;
     bool alignStarted_ = false;
-    RECT alignRemaining_{};
+    AlignCursor alignCursor_;
 };
 
 // Registers (once) a plain window class of this toolkit drawn with the button-face colour.

@@ -8,7 +8,6 @@ namespace glyphwright::ui {
 namespace {
 // Posted to the combo box itself after a pick; see OnCommand.
 constexpr UINT kPickShown = WM_APP + 0x101;
-constexpr int kMaxVisibleEntries = 8;
 }  // namespace
 
 void DropDown::Build(const CreateArgs& args) {
@@ -37,10 +36,9 @@ void DropDown::FitClosedHeight(int height) {
 // The list opens as tall as the combo box's window; make it show up to eight entries.
 // The new height takes effect only when the box is resized while hidden and shown again.
 void DropDown::SizeListForOpening() {
-    int entries = std::clamp(Count(), 1, kMaxVisibleEntries);
     Rect bounds = Bounds();
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
-    const int height = (entries + 1) * closedHeight_ + 2;
+    const int height = DropDownOpenHeight(Count(), closedHeight_);
     SetWindowPos(Handle(), nullptr, 0, 0, bounds.width, height, flags | SWP_HIDEWINDOW);
     SetWindowPos(Handle(), nullptr, 0, 0, bounds.width, height, flags | SWP_SHOWWINDOW);
 }

@@ -4,10 +4,6 @@
 
 namespace glyphwright::ui {
 
-namespace {
-constexpr int kBorder = 2;  // frame line and its 3-D shadow
-}  // namespace
-
 void Frame::Build(const CreateArgs& args) {
     CreateHandle("BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | args.style, 0, args);
 }
@@ -26,13 +22,7 @@ bool Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
 }
 
 Rect Frame::AlignArea() const {
-    Rect client = ClientRect();
-    const int captionHeight = GetFont() ? GetFont()->LineHeight() : 0;
-    Rect area{kBorder, captionHeight + kBorder, client.width - 2 * kBorder,
-              client.height - captionHeight - 2 * kBorder};
-    if (area.width < 0) area.width = 0;
-    if (area.height < 0) area.height = 0;
-    return area;
+    return FrameInterior(ClientRect(), GetFont() ? GetFont()->LineHeight() : 0);
 }
 
 }  // namespace glyphwright::ui

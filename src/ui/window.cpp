@@ -26,14 +26,6 @@ const char* MainWindowClass() {
     return kName;
 }
 
-// Division that rounds toward minus infinity, so a window wider than the screen still
-// centres the same way on every compiler.
-int FloorHalf(int value) {
-    int half = value / 2;
-    if (value % 2 != 0 && value < 0) --half;
-    return half;
-}
-
 }  // namespace
 
 Window::~Window() {
@@ -81,8 +73,8 @@ void Window::SetClientSize(int width, int height) {
 void Window::CenterOnScreen() {
     RECT window{};
     GetWindowRect(Handle(), &window);
-    const int left = FloorHalf(GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left));
-    const int top = FloorHalf(GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top));
+    const int left = CenteredOrigin(GetSystemMetrics(SM_CXSCREEN), window.right - window.left);
+    const int top = CenteredOrigin(GetSystemMetrics(SM_CYSCREEN), window.bottom - window.top);
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

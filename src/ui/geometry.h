@@ -1,0 +1,84 @@
+#pragma once
+// The arithmetic of placing windows, kept free of the platform so it can be checked on its own.
+
+#include <algorithm>
+
+namespace glyphwright::ui {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// How a control takes its place in its parent. Aligned controls are laid out once, in
+// creation order, from the parent's alignment area.
+enum class Align {
+    None,    // at its own bounds
+    Top,     // under the controls aligned before it, parent-wide, its height high
+    Bottom,  // above the controls aligned to the bottom before it, parent-wide
+    Fill,    // the whole area that is left
+};
+
+// What is left of a parent's alignment area while its children take their places.
+class AlignCursor {
+public:
+    AlignCursor() = default;
+    explicit AlignCursor(const Rect& area)
+        : left_(area.left), top_(area.top), right_(area.left + area.width),
+          bottom_(area.top + area.height) {}
+
+    Rect Take(Align align, int height) {
+        const int width = right_ - left_;
+        switch (align) {
+        case Align::Top: {
+            Rect taken{left_, top_, width, height};
+            top_ += height;
+            return taken;
+        }
+        case Align::Bottom:
+            bottom_ -= height;
+            return {left_, bottom_, width, height};
+        case Align::Fill: {
+            Rect taken{left_, top_, width, std::max(0, bottom_ - top_)};
+            top_ = bottom_;
+            return taken;
+        }
+        case Align::None:
+            break;
+        }
+        return {left_, top_, width, 0};
+    }
+
+private:
+    int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+};
+
+// Division by two that rounds toward minus infinity (C++ division truncates toward zero).
+constexpr int FloorHalf(int value) {
+    return value / 2 - ((value % 2 != 0 && value < 0) ? 1 : 0);
+}
+
+// The left (or top) edge that centres an extent on the screen, halving downward.
+constexpr int CenteredOrigin(int screenExtent, int windowExtent) {
+    return FloorHalf(screenExtent - windowExtent);
+}
+
+// A group box's area for aligned children: inside its 2-pixel frame line and under the
+// caption line, whose height is the font's line height.
+constexpr Rect FrameInterior(const Rect& client, int captionHeight) {
+    constexpr int kBorder = 2;
+    return {kBorder, captionHeight + kBorder, std::max(0, client.width - 2 * kBorder),
+            std::max(0, client.height - captionHeight - 2 * kBorder)};
+}
+
+// The window height a drop-down is given before its list opens: room for up to eight
+// entries (at least one) at the closed height each, plus the box itself and 2 pixels.
+constexpr int DropDownOpenHeight(int entries, int closedHeight) {
+    constexpr int kMostVisible = 8;
+    const int shown = entries < 1 ? 1 : (entries > kMostVisible ? kMostVisible : entries);
+    return (shown + 1) * closedHeight + 2;
+}
+
+}  // namespace glyphwright::ui
