@@ -481,17 +481,41 @@ std::optional<SYSTEMTIME> AppSession::PickerDate(int id) const {
     return date;
 }
 
+HWND AppSession::ComboEdit(HWND combo) {
+    // GetComboBoxInfo is not reliable across processes here (its list handle comes back
+    // wrong); the edit part is simply the combo's child.
+    return FindWindowExA(combo, nullptr, "Edit", nullptr);
+}
+
+HWND AppSession::OpenDropDownList() const {
+    for (HWND top : TopLevelWindows())
+        if (IsWindowVisible(top) && lstrcmpiA(ClassName(top).c_str(), "ComboLBox") == 0) return top;
+    return nullptr;
+}
+
+HWND AppSession::OpenDropDown(HWND combo) const {
+    RECT rect{};
+    GetWindowRect(combo, &rect);
+    // A click on the arrow button at the right end of the closed box.
+    const POINT button{rect.right - rect.left - 8, (rect.bottom - rect.top) / 2};
+    Click(combo, button);
+    HWND list = nullptr;
+    WaitUntil([&] { return (list = OpenDropDownList()) != nullptr; });
+    return list;
+}
+
+void AppSession::CloseDropDown(HWND combo) const {
+    Send(combo, CB_SHOWDROPDOWN, FALSE);
+    Settle();
+    if (!WaitUntil([&] { return OpenDropDownList() == nullptr; }))
+        ReportFailure(__FILE__, __LINE__, "a drop-down list stayed open");
+}
+
 void AppSession::Type(int id, const std::string& text) const { Type(Get(id), text); }
 
 void AppSession::Type(HWND control, const std::string& text) const {
     HWND target = control;
-    if (lstrcmpiA(ClassName(control).c_str(), "ComboBox") == 0) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        target = GetComboBoxInfo(control, &info) && info.hwndItem
-                     ? info.hwndItem
-                     : FindWindowExA(control, nullptr, "Edit", nullptr);
-    }
+    if (lstrcmpiA(ClassName(control).c_str(), "ComboBox") == 0) target = ComboEdit(control);
     for (wchar_t c : Widen(text)) {
         PostMessageW(target, WM_CHAR, c, 1);
         ++postedSinceSettle_;

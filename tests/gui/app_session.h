@@ -88,6 +88,12 @@ public:
     void ClickTab(int index) const;              // as the user does; waits until current
     std::optional<SYSTEMTIME> PickerDate(int id) const;
 
+    // Drop-downs: the edit part, and the list opened by a click on the arrow button.
+    static HWND ComboEdit(HWND combo);
+    HWND OpenDropDown(HWND combo) const;  // the visible list, or nullptr
+    HWND OpenDropDownList() const;        // the list that is open now, if any
+    void CloseDropDown(HWND combo) const;
+
     // Input. Posted through the program's message loop (its keyboard pre-filter sees it).
     void Type(int id, const std::string& text) const;
     void Type(HWND control, const std::string& text) const;

@@ -488,7 +488,7 @@ GUI_SCENARIO(text_controls_use_fixed_or_proportional_fonts) {
         app.SetText(row.id, kProbe);
         HWND edit = control;
         if (lstrcmpiA(AppSession::ClassName(control).c_str(), "ComboBox") == 0)
-            edit = FindWindowExA(control, nullptr, "Edit", nullptr);
+            edit = AppSession::ComboEdit(control);
         if (!CHECK(edit != nullptr)) continue;
         auto x = [&](int index) {
             return static_cast<int>(static_cast<short>(LOWORD(app.Send(edit, EM_POSFROMCHAR, index))));
