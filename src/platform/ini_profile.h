@@ -48,7 +48,7 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
 
 // Sets one value, creating the file, the section or the key as needed; every other section
 // and key stays as it was. False when the file could not be written.
-bool WriteProfileString(const std::string& path, const std::string& section,
+bool WriteProfileValue(const std::string& path, const std::string& section,
                         const std::string& key, const std::string& value);
 
 }  // namespace glyphwright::platform

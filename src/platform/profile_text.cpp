@@ -228,8 +228,8 @@ void ProfileText::Parse() {
     }
 }
 
-const ProfileText::Section* ProfileText::FindSection(std::string_view name) const {
-    const std::string_view wanted = QueryName(name);
+const ProfileText::Section* ProfileText::FindSection(std::string_view name, bool trimQuery) const {
+    const std::string_view wanted = trimQuery ? QueryName(name) : CutAtNul(name);
     for (const Section& section : sections_) {
         if (SameName(section.name, wanted)) return &section;
     }
@@ -266,7 +266,8 @@ std::vector<std::string> ProfileText::GetSectionLines(std::string_view section,
                                                       std::size_t bufferSize) const {
     std::vector<std::string> lines;
     if (bufferSize < 2 || !readable_) return lines;
-    const Section* found = FindSection(section);
+    // Unlike a single value's lookup, the section listing takes the name as it is given.
+    const Section* found = FindSection(section, false);
     if (found == nullptr) return lines;
 
     // The platform lays the entries out NUL-separated; when they do not fit with room to

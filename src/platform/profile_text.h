@@ -7,7 +7,8 @@
 // - a line starting with '[' that holds a ']' opens a section named by the text between the '['
 //   and the last ']'; other lines are entries: a name, '=' and a value, or a name alone;
 // - section and key names match without regard to ASCII case; the first matching section and,
-//   within it, the first matching key count;
+//   within it, the first matching key count; a value's lookup trims the names it is given, a
+//   section listing does not;
 // - a value that begins and ends with the same quote character (' or ") loses that pair;
 // - a value is cut to the caller's buffer size minus one, a section listing to the buffer size
 //   minus two; a NUL byte ends the name or value that holds it;
@@ -70,7 +71,7 @@ private:
 
     ProfileText() = default;
     void Parse();
-    const Section* FindSection(std::string_view name) const;
+    const Section* FindSection(std::string_view name, bool trimQuery = true) const;
     static const Entry* FindEntry(const Section& section, std::string_view key);
 
     bool readable_ = true;

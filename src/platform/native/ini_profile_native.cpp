@@ -22,7 +22,7 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
     return LoadProfileText(path).GetInt(section, key, defaultValue);
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section,
+bool WriteProfileValue(const std::string& path, const std::string& section,
                         const std::string& key, const std::string& value) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {

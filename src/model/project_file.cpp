@@ -1,0 +1,181 @@
+#include "model/project_file.h"
+
+#include <optional>
+
+#include "model/line_breaks.h"
+#include "platform/files.h"
+#include "platform/ini_profile.h"
+#include "platform/locale.h"
+
+namespace glyphwright {
+namespace {
+
+constexpr char kLineBreakToken[] = "{#}";
+
+// The characters the platform's reading drops at either end of a value.
+bool IsTrimmedByReader(char c) {
+    switch (c) {
+        case ' ': case '\t': case '\v': case '\f': case '\x1a': case '\r': case '\n':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool NeedsQuoting(std::string_view value) {
+    if (value.empty()) return false;
+    if (IsTrimmedByReader(value.front()) || IsTrimmedByReader(value.back())) return true;
+    // A value the reader would take for quoted: one beginning and ending with the same quote.
+    return value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
+std::string WithoutLineBreaks(std::string_view value, std::string_view replacement) {
+    std::string result;
+    result.reserve(value.size());
+    for (const char c : value) {
+        if (c == '\r' || c == '\n') {
+            result.append(replacement);
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+const char* ButtonText(bool selected) { return selected ? "1" : "0"; }
+
+}  // namespace
+
+const std::vector<ProjectRow>& ProjectRows() {
+    using K = ProjectValueKind;
+    static const std::vector<ProjectRow> rows = {
+        {"APPLICATION", "Name", ReleaseField('A'), K::Text},
+        {"APPLICATION", "Copyright", ReleaseField('B'), K::Text},
+        {"APPLICATION", "Site", ReleaseField('C'), K::Text},
+        {"APPLICATION", "Langauge", ReleaseField('D'), K::Text},  // the key's spelling is the format's
+        {"APPLICATION", "Type", ReleaseField('E'), K::Text},
+        {"TEAM", "Name", ReleaseField('F'), K::Text},
+        {"TEAM", "Supplied", ReleaseField('G'), K::Text},
+        {"TEAM", "Cracked", ReleaseField('H'), K::Text},
+        {"TEAM", "Coded", ReleaseField('I'), K::Text},
+        {"TEAM", "Tested", ReleaseField('J'), K::Text},
+        {"TEAM", "Packaged", ReleaseField('K'), K::Text},
+        {"RELEASE", "Type", ReleaseField('L'), K::Text},
+        {"RELEASE", "Protection", ReleaseField('M'), K::Text},
+        {"RELEASE", "Date", ReleaseField('N'), K::Date},
+        {"RELEASE", "Size", ReleaseField('O'), K::Text},
+        {"RELEASE", "Os", ReleaseField('P'), K::Text},
+        {"RACKAGE", "Name", ReleaseField('Q'), K::Text},
+        {"RACKAGE", "Delimiter", FormItem::Delimiter, K::Text},
+        {"RACKAGE", "Team", FormItem::PackageTeam, K::Text},
+        {"RACKAGE", "Spacer", FormItem::Spacer, K::Text},
+        {"ARCHIVERS OPTION", "Winrar", FormItem::WinRarOptions, K::Text},
+        {"ARCHIVERS OPTION", "7zip", FormItem::SevenZipOptions, K::Text},
+        {"ARCHIVER", "WinRAR", FormItem::WinRarButton, K::ArchiverButton},
+        {"ARCHIVER", "7zip", FormItem::SevenZipButton, K::ArchiverButton},
+        {"INFO", "Description", ReleaseField('R'), K::InfoBlock},
+        {"INFO", "Install Info", ReleaseField('S'), K::InfoBlock},
+        {"INFO", "Other Information", ReleaseField('T'), K::InfoBlock},
+        {"INFO", "Greetings", ReleaseField('U'), K::InfoBlock},
+    };
+    return rows;
+}
+
+std::string EncodeProjectValue(std::string_view value, ProjectValueKind kind) {
+    // The platform takes the value as a C string.
+    value = value.substr(0, value.find('\0'));
+    std::string stored = kind == ProjectValueKind::InfoBlock
+                             ? WithoutLineBreaks(ConvertLineBreaks(value, LineBreakDirection::ToTokens),
+                                                 kLineBreakToken)
+                             : WithoutLineBreaks(value, " ");
+    if (NeedsQuoting(stored)) stored = '"' + stored + '"';
+    return stored;
+}
+
+std::string DecodeProjectValue(std::string_view stored, ProjectValueKind kind) {
+    if (kind == ProjectValueKind::InfoBlock) return ConvertLineBreaks(stored, LineBreakDirection::FromTokens);
+    return std::string(stored);
+}
+
+bool WriteProjectValue(const std::string& path, const ProjectRow& row, std::string_view value) {
+    return platform::WriteProfileValue(path, row.section, row.key, EncodeProjectValue(value, row.kind));
+}
+
+std::optional<std::string> ReadProjectValue(const std::string& path, const ProjectRow& row) {
+    std::optional<std::string> stored = platform::ReadProfileValue(path, row.section, row.key);
+    if (!stored) return std::nullopt;
+    return DecodeProjectValue(*stored, row.kind);
+}
+
+void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
+                     std::string_view datePicture, const platform::DateNames& dateNames) {
+    for (const ProjectRow& row : ProjectRows()) {
+        if (direction == ProjectDirection::Save) {
+            switch (row.kind) {
+                case ProjectValueKind::Text:
+                    // {A}'s change event keeps {Q} derived; the file holds the derived name.
+                    if (row.item == ReleaseField('Q')) form.DeriveFileName();
+                    WriteProjectValue(path, row, form.GetText(row.item));
+                    break;
+                case ProjectValueKind::Date:
+                    WriteProjectValue(path, row, form.GetDateText());
+                    break;
+                case ProjectValueKind::ArchiverButton:
+                    WriteProjectValue(path, row, ButtonText(form.GetButton(row.item)));
+                    break;
+                case ProjectValueKind::InfoBlock:
+                    WriteProjectValue(path, row, form.GetText(row.item));
+                    break;
+            }
+            continue;
+        }
+        switch (row.kind) {
+            case ProjectValueKind::Text:
+                if (std::optional<std::string> value = ReadProjectValue(path, row)) form.SetText(row.item, *value);
+                break;
+            case ProjectValueKind::Date:
+                // A date that does not read keeps the picker's date: it must always hold one.
+                if (std::optional<std::string> value = ReadProjectValue(path, row)) {
+                    if (std::optional<DateTimeValue> date = ParseDateText(*value, datePicture, dateNames)) {
+                        form.SetDate(*date);
+                    }
+                }
+                break;
+            case ProjectValueKind::ArchiverButton: {
+                const bool current = form.GetButton(row.item);
+                form.SetButton(row.item,
+                               platform::ReadProfileInt(path, row.section, row.key, current ? 1 : 0) != 0);
+                break;
+            }
+            case ProjectValueKind::InfoBlock:
+                form.SetText(row.item, ReadProjectValue(path, row).value_or(std::string()));
+                break;
+        }
+    }
+}
+
+void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction) {
+    const platform::DateNames names = platform::UserDateNames();
+    TransferProject(form, path, direction, platform::UserDateTimeFormat(), names);
+}
+
+std::string ProjectsFolder(std::string_view startFolder) {
+    std::string folder(startFolder);
+    folder += "Projects";
+    return folder;
+}
+
+std::string SaveProjectPresetName(std::string_view name, std::string_view teamName) {
+    std::string preset(name);
+    preset += '-';
+    preset.append(teamName);
+    return preset;
+}
+
+void EnsureProjectsFolder(std::string_view startFolder) {
+    const std::string folder = ProjectsFolder(startFolder);
+    if (!platform::DirectoryExists(folder)) platform::CreateOneDirectory(folder);
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,103 @@
+#pragma once
+// Project files ("*.gwp"): INI files that keep everything the user typed for one release. One
+// table of rows, walked in the same order for saving and for opening, keeps the two
+// directions in step.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/date_text.h"
+#include "model/form_item.h"
+
+namespace glyphwright {
+
+enum class ProjectValueKind {
+    Text,            // a field's or option's text
+    Date,            // the release date as the date picker displays it
+    ArchiverButton,  // "1" selected, "0" not
+    InfoBlock,       // a text block, its line breaks as "{#}" tokens
+};
+
+struct ProjectRow {
+    const char* section;
+    const char* key;
+    FormItem item;
+    ProjectValueKind kind;
+};
+
+// Every row in file order; the INFO rows come last.
+const std::vector<ProjectRow>& ProjectRows();
+
+// The text a row's value is stored as. The platform's reading drops blanks around a value,
+// strips one pair of quotes and ends the value at a line break, so a value that would lose
+// something is stored inside one extra pair of double quotes, and no line break reaches the
+// file: in a text block CR LF, a lone CR and a lone LF each become the "{#}" token (so a lone
+// one comes back as CR LF), in a single-line value each becomes a blank.
+std::string EncodeProjectValue(std::string_view value, ProjectValueKind kind);
+
+// The form's text for a value as the platform read it: line breaks restored in text blocks.
+std::string DecodeProjectValue(std::string_view stored, ProjectValueKind kind);
+
+bool WriteProjectValue(const std::string& path, const ProjectRow& row, std::string_view value);
+
+// The stored value, read whole and decoded; nothing when the key is missing.
+std::optional<std::string> ReadProjectValue(const std::string& path, const ProjectRow& row);
+
+// What the project file reads from and writes to: the main window implements it.
+class ProjectForm {
+public:
+    virtual ~ProjectForm() = default;
+    // The whole text of a field, drop-down, option field or text block (CR LF between lines).
+    virtual std::string GetText(FormItem item) const = 0;
+    // Sets a text; a text field raises its change event as a user edit would.
+    virtual void SetText(FormItem item, const std::string& text) = 0;
+    // The release date exactly as the date picker displays it.
+    virtual std::string GetDateText() const = 0;
+    virtual void SetDate(const DateTimeValue& date) = 0;
+    virtual bool GetButton(FormItem button) const = 0;
+    // Checks or clears an archiver button, enabled or not, without touching the other one.
+    virtual void SetButton(FormItem button, bool selected) = 0;
+    // Derives File Name {Q} from Name {A} and the Spacer.
+    virtual void DeriveFileName() = 0;
+};
+
+enum class ProjectDirection { Save, Open };
+
+// Moves the whole record between the form and the file, row by row. Saving writes every row
+// (deriving {Q} again just before it is written) and leaves other sections and keys of an
+// existing file as they were. Opening sets each field whose key is present; a missing key keeps
+// the field, except that a missing text block key empties the block; a date that does not
+// read with `datePicture` keeps the picker's date; the buttons are set independently.
+// Failures are silent. The caller runs DeriveFileName after opening.
+void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
+                     std::string_view datePicture, const platform::DateNames& dateNames);
+
+// The same with the user's date picture and names.
+void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction);
+
+// The file dialogs' settings, the same for both directions.
+inline constexpr char kProjectFilter[] = "Glyphwright Project|*.gwp";
+inline constexpr char kProjectDefaultExtension[] = "gwp";
+inline constexpr char kProjectOpenPreset[] = "*.gwp";
+// The save dialog accepts names of files that do not exist yet and asks before replacing one;
+// the open dialog accepts only existing files. Both want an existing folder, hide the
+// read-only box, and are explorer-style and resizable.
+struct ProjectDialogRules {
+    bool fileMustExist;
+    bool confirmReplace;
+};
+inline constexpr ProjectDialogRules kSaveProjectDialog = {false, true};
+inline constexpr ProjectDialogRules kOpenProjectDialog = {true, false};
+
+// Start folder + "Projects" (no trailing separator): the dialogs' initial folder.
+std::string ProjectsFolder(std::string_view startFolder);
+
+// The save dialog's preset name: Name {A}, "-", Team Name {F}.
+std::string SaveProjectPresetName(std::string_view name, std::string_view teamName);
+
+// Creates the projects folder when it is missing (before the save dialog); failures are silent.
+void EnsureProjectsFolder(std::string_view startFolder);
+
+}  // namespace glyphwright

@@ -1,0 +1,112 @@
+#include "output/archive_command.h"
+
+#include "output/archiver_detection.h"
+#include "output/release_paths.h"
+#include "platform/files.h"
+#include "platform/process.h"
+
+namespace glyphwright {
+namespace {
+
+constexpr char kSevenZipProgram[] = "7zG.exe";
+constexpr char kWinRarProgram[] = "winrar.exe";
+
+}  // namespace
+
+std::string ComposeArchiveName(std::string_view fileName, std::string_view spacer,
+                               std::string_view releaseType, std::string_view delimiter,
+                               std::string_view team) {
+    std::string name(fileName);
+    name.append(spacer);
+    name.append(releaseType);
+    name.append(delimiter);
+    name.append(team);
+    return name;
+}
+
+std::string SevenZipExtension(std::string_view options) {
+    return options.find("-tzip") != std::string_view::npos ? ".zip" : ".7z";
+}
+
+std::string WinRarExtension(std::string_view options) {
+    return options.find("-afzip") != std::string_view::npos ? ".zip" : ".rar";
+}
+
+std::optional<std::string> ComposeArchiverParameters(std::string_view options,
+                                                     std::string_view archive,
+                                                     std::string_view source) {
+    if (archive.find('"') != std::string_view::npos || source.find('"') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string parameters(options);
+    parameters += " \"";
+    parameters.append(archive);
+    parameters += "\" \"";
+    parameters.append(source);
+    parameters += '"';
+    return parameters;
+}
+
+std::string ComposeCommandLine(std::string_view programPath, std::string_view parameters) {
+    std::string line;
+    if (!programPath.empty() && programPath.front() != '"' && programPath.find(' ') != std::string_view::npos) {
+        line += '"';
+        line.append(programPath);
+        line += '"';
+    } else {
+        line.append(programPath);
+    }
+    if (!programPath.empty() && !parameters.empty()) line += ' ';
+    line.append(parameters);
+    return line;
+}
+
+bool StartAndWait(std::string_view programPath, std::string_view parameters) {
+    return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters));
+}
+
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
+    CreateReleasePlan plan;
+    if (!releaseFolderHasNfo) {
+        plan.showNothingToPackMessage = true;
+        return plan;
+    }
+    const std::string folder = ReleaseFolder(input.startFolder, input.name);
+    std::string source = folder;
+    source += platform::kPathSeparator;
+    source += '*';
+    std::string archiveBase = folder;
+    archiveBase += platform::kPathSeparator;
+    archiveBase += ComposeArchiveName(input.fileName, input.spacer, input.releaseType, input.delimiter,
+                                      input.team);
+
+    if (input.sevenZipSelected) {
+        const std::optional<std::string> parameters = ComposeArchiverParameters(
+            input.sevenZipOptions, archiveBase + SevenZipExtension(input.sevenZipOptions), source);
+        if (parameters) {
+            plan.commandLines.push_back(
+                ComposeCommandLine(ArchiverFolder(input.sevenZipPath) + kSevenZipProgram, *parameters));
+        }
+    }
+    if (input.winRarSelected) {
+        const std::optional<std::string> parameters = ComposeArchiverParameters(
+            input.winRarOptions, archiveBase + WinRarExtension(input.winRarOptions), source);
+        if (parameters) {
+            plan.commandLines.push_back(
+                ComposeCommandLine(ArchiverFolder(input.winRarPath) + kWinRarProgram, *parameters));
+        }
+    }
+    return plan;
+}
+
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input) {
+    const std::string folder = ReleaseFolder(input.startFolder, input.name);
+    const bool hasNfo = platform::DirectoryExists(folder) && platform::FolderHasMatch(folder, "*.nfo");
+    return PlanCreateRelease(input, hasNfo);
+}
+
+void RunArchivers(const CreateReleasePlan& plan) {
+    for (const std::string& commandLine : plan.commandLines) platform::StartProcessAndWait(commandLine);
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,78 @@
+#pragma once
+// "Create Release": packing the release folder with the selected archivers. The names and
+// command lines are built here, pure; the archivers are outside programs started and waited
+// for through platform/process.h.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glyphwright {
+
+// File Name {Q} + Spacer + Release type {L} + Delimiter + Team, in this order.
+std::string ComposeArchiveName(std::string_view fileName, std::string_view spacer,
+                               std::string_view releaseType, std::string_view delimiter,
+                               std::string_view team);
+
+// ".zip" when the options ask for the zip type ("-tzip", case-sensitive), otherwise ".7z".
+std::string SevenZipExtension(std::string_view options);
+
+// ".zip" when the options ask for the zip format ("-afzip", case-sensitive), otherwise ".rar".
+std::string WinRarExtension(std::string_view options);
+
+// The options, then the archive and the source pattern each in double quotes:
+//   <options> "<archive>" "<source>"
+// Nothing when the archive or the source holds a double quote: such a text would end its
+// quoted argument early and hand the archiver arguments nobody wrote.
+std::optional<std::string> ComposeArchiverParameters(std::string_view options,
+                                                     std::string_view archive,
+                                                     std::string_view source);
+
+// The program path (quoted when it holds a blank and is not quoted already), a blank when
+// both parts are present, and the parameters.
+std::string ComposeCommandLine(std::string_view programPath, std::string_view parameters);
+
+// Starts the program with the parameters and waits for it to end. False when it could not
+// be started; nothing is reported to the user either way.
+bool StartAndWait(std::string_view programPath, std::string_view parameters);
+
+struct CreateReleaseInput {
+    std::string startFolder;
+    std::string name;         // Name {A}
+    std::string fileName;     // File Name {Q}, as it stands
+    std::string releaseType;  // Release type {L}
+    std::string delimiter;
+    std::string team;         // the Package group's Team
+    std::string spacer;
+    std::string winRarOptions;
+    std::string sevenZipOptions;
+    bool winRarSelected = false;
+    bool sevenZipSelected = false;
+    std::string winRarPath;    // from the archiver detection
+    std::string sevenZipPath;
+};
+
+// Either the "nothing to pack" message, or the archiver command lines in the order they run:
+// 7-Zip first, then WinRAR.
+struct CreateReleasePlan {
+    bool showNothingToPackMessage = false;
+    std::vector<std::string> commandLines;
+};
+
+// Plans the command. `releaseFolderHasNfo` answers whether the folder exists and holds an
+// entry matching "*.nfo".
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo);
+
+// The same, asking the file system about the release folder.
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input);
+
+// Starts each command line in turn and waits for it; an archiver that cannot be started is
+// passed over silently.
+void RunArchivers(const CreateReleasePlan& plan);
+
+// The message box shown, owned by the main window, with MB_OK | MB_ICONQUESTION.
+inline constexpr char kNothingToPackTitle[] = "iNFO";
+inline constexpr char kNothingToPackText[] = "Please!\r\nFirst, create and save NFO/DIZ files.";
+
+}  // namespace glyphwright
