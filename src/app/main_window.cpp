@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <string>
+#include <type_traits>
+
 #include "app/commands.h"
 #include "app/control_ids.h"
 #include "app/menu_table.h"
