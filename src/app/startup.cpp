@@ -2,21 +2,9 @@
 
 #include "app/main_window.h"
 #include "app/release_record.h"
+#include "app/startup_steps.h"
 
 namespace glyphwright {
-
-namespace {
-
-// Reading the configuration file and locating the archivers come with their own modules;
-// these are the places start-up calls them from.
-void LoadConfigurationIfPresent(MainWindow&) {}
-void DetectArchivers(MainWindow&) {}
-void FillTemplateLists(MainWindow&) {}
-void ApplyArchiverOptionTexts(MainWindow&) {}
-void ShowFirstTemplates(MainWindow&) {}
-void MakeFirstTemplatesCurrent(MainWindow&) {}
-
-}  // namespace
 
 void RunCreationStep(MainWindow& window) {
     window.winRarButton->SetChecked(false);
