@@ -4,11 +4,11 @@
 
 namespace glyphwright {
 
-// Both replace the first occurrence until none is left; a spacer holding a blank, or a new spacer
-// holding the remembered one, would keep that going forever, so the repetition is the bounded
-// one that replaces such occurrences once and moves on.
+// Both replace the first occurrence until none is left, each search continuing after the text
+// just inserted: a spacer holding a blank, or a new spacer holding the remembered one, would
+// otherwise keep the repetition going forever.
 std::string DeriveFileName(std::string_view name, std::string_view spacer) {
-    return ReplaceRepeatedly(name, " ", spacer);
+    return ReplaceEachOnce(name, " ", spacer);
 }
 
 std::string ReplaceSpacer(std::string_view fileName, std::string_view rememberedSpacer,
@@ -16,7 +16,7 @@ std::string ReplaceSpacer(std::string_view fileName, std::string_view remembered
     if (fileName.empty() || rememberedSpacer.empty() || newSpacer.empty()) {
         return std::string(fileName);
     }
-    return ReplaceRepeatedly(fileName, rememberedSpacer, newSpacer);
+    return ReplaceEachOnce(fileName, rememberedSpacer, newSpacer);
 }
 
 }  // namespace glyphwright

@@ -1,20 +1,13 @@
 #pragma once
-// "Replace the first occurrence, again and again, until none is left" without its two traps:
-// restarting every search at the front makes it quadratic, and a replacement that brings the
-// search text back makes it endless.
+// "Replace the first occurrence, again and again, until none is left", done as one left-to-right
+// pass: each search continues after the text just inserted. Restarting every search at the front
+// would be quadratic, and endless for a replacement that brings the search text back (a Name
+// typed as "{A}", a Spacer holding a blank).
 
 #include <string>
 #include <string_view>
 
 namespace glyphwright {
-
-// The result of applying ReplaceFirst(text, search, replacement) until it finds nothing,
-// whenever that repetition ends. When it would not end (the replacement holds the search text,
-// or inserted text keeps forming new occurrences with its neighbours), every occurrence of the
-// original text is replaced once, left to right, and inserted text is not searched again.
-// An empty search text leaves the text unchanged.
-std::string ReplaceRepeatedly(std::string_view text, std::string_view search,
-                              std::string_view replacement);
 
 // Position of the first occurrence of `search` at or after `from`, or npos. Same answer as
 // std::string_view::find, faster on texts and search texts made mostly of blanks.

@@ -29,7 +29,7 @@ std::string Mask(std::string_view before, std::string_view middle, std::string_v
 // Copying a long line only pays when there is something to replace.
 void ReplaceWherePresent(std::string& text, std::string_view search, std::string_view value) {
     if (FindText(text, search) != std::string_view::npos) {
-        text = ReplaceRepeatedly(text, search, value);
+        text = ReplaceEachOnce(text, search, value);
     }
 }
 

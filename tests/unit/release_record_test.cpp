@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SpacerCase{"remembered spacer absent", "My_Tool", ".", "-", "My_Tool"},
                       SpacerCase{"longer spacer", "My.Tool", ".", "-_-", "My-_-Tool"},
                       // Replacing the first occurrence again and again merges what it re-forms.
-                      SpacerCase{"shorter spacer re-forms occurrences", "A____B", "__", "_", "A_B"},
+                      SpacerCase{"shorter spacer does not re-form occurrences", "A____B", "__", "_", "A__B"},
                       // These would repeat for ever; each occurrence is replaced once instead.
                       SpacerCase{"the same spacer again", "My.Tool", ".", ".", "My.Tool"},
                       SpacerCase{"new spacer holds the old one", "My.Tool.Pro", ".", "..",

@@ -101,10 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                                Values({{'A', " {A} "}}), "  {A} |"},
                       LineCase{"value equal to the aligned search text", "x{A}    |",
                                Values({{'A', "{A}  "}}), "x{A}    |"},
-                      // Here the repetition ends by itself: each pass moves the placeholder one
-                      // blank to the right until the blanks run out, and that is the result.
-                      LineCase{"value whose replacements end by themselves", "{A}     |",
-                               Values({{'A', "x{A}"}}), "xxxxx{A}|"}));
+                      // Each placement searches on after what it inserted: the centred pass and
+                      // then the aligned pass each place the value once.
+                      LineCase{"value that re-forms its own search text", "{A}     |",
+                               Values({{'A', "x{A}"}}), "xx{A}   |"}));
 
 TEST(SubstituteLine, ConvertsValuesButNotTemplateBytes) {
     if (!testing::UsesWesternCodePages()) GTEST_SKIP() << "system code pages are not 1252/437";
