@@ -49,8 +49,8 @@ bench: native
 	@$(NATIVE)/render_bench
 
 fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ) -j$(JOBS)
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGW_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ) -j$(JOBS) --target $$(cd fuzz && ls *.cpp | sed 's/\.cpp$$//')
 	@scripts/run-fuzzers $(FUZZ) $(FUZZ_SECONDS)
 
 clean:
