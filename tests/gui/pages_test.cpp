@@ -50,6 +50,24 @@ void CheckLogoPlace(const AppSession& app) {
     CHECK_EQ(r.left, frame.cx / 2 - kLogoWidth / 2 - 1);
     CHECK_EQ(r.top, 20);
     CHECK(IsWindowVisible(logo));
+
+    // Softened corners: the box's window region is the picture with its corners cut.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (CHECK(GetWindowRgn(logo, region) != ERROR)) {
+        RECT box{};
+        GetRgnBox(region, &box);
+        // A rounded-rectangle region ends a pixel short of its right and bottom edges.
+        CHECK(box.right - box.left >= kLogoWidth - 1 && box.right - box.left <= kLogoWidth);
+        CHECK(box.bottom - box.top >= kLogoHeight - 1 && box.bottom - box.top <= kLogoHeight);
+        CHECK_EQ(box.left, 0L);
+        CHECK_EQ(box.top, 0L);
+        const POINT corners[] = {{0, 0}, {kLogoWidth - 1, 0}, {0, kLogoHeight - 1},
+                                 {kLogoWidth - 1, kLogoHeight - 1}};
+        for (const POINT& corner : corners) CHECK(!PtInRegion(region, corner.x, corner.y));
+        CHECK(PtInRegion(region, kLogoWidth / 2, kLogoHeight / 2));
+        CHECK(PtInRegion(region, 3, kLogoHeight / 2));
+    }
+    DeleteObject(region);
 }
 
 GUI_SCENARIO(tab_clicks_switch_pages_with_screenshots) {
