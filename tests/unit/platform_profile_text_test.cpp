@@ -125,6 +125,30 @@ TEST(ProfileTextAgainstPlatform, AnswersEveryQueryAlike) {
     }
 }
 
+// The platform's writer rewrites the whole file from what it parsed, which changes the meaning of
+// two kinds of odd files: a section header with an empty name ("[]") is dropped, so its entries
+// join the section before it, and a name or value cut at a NUL loses the bytes after it, so a
+// blank before the NUL becomes trailing and is trimmed on the next read. The portable writer keeps
+// the file's bytes, so the two are compared only on files without either.
+bool HasNamelessSection(const std::string& content) {
+    std::size_t start = 0;
+    while (start <= content.size()) {
+        std::size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = content.size();
+        std::string line = content.substr(start, end - start);
+        const std::size_t first = line.find_first_not_of(" \t\v\f\x1a");
+        if (first != std::string::npos && line[first] == '[') {
+            const std::size_t close = line.rfind(']');
+            if (close != std::string::npos && close > first &&
+                line.find_first_not_of(" \t\v\f\x1a", first + 1) == close) {
+                return true;
+            }
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 // Writing through the platform and through the portable writer must leave files that read alike.
 TEST(ProfileTextAgainstPlatform, WritesFilesThatReadAlike) {
     TempFolder folder;
@@ -134,7 +158,7 @@ TEST(ProfileTextAgainstPlatform, WritesFilesThatReadAlike) {
     const char* values[] = {"1", "  padded  ", "\"q\"", "", "a=b"};
     for (int file = 0; file < 40; ++file) {
         const std::string content = RandomProfile(random);
-        if (content.find('\0') != std::string::npos) continue;  // what follows a NUL is the platform's own business
+        if (HasNamelessSection(content) || content.find('\0') != std::string::npos) continue;
         const std::string platformFile = folder.File("p" + std::to_string(file) + ".ini");
         const std::string portableFile = folder.File("q" + std::to_string(file) + ".ini");
         folder.Write("p" + std::to_string(file) + ".ini", content);

@@ -1,0 +1,145 @@
+// Files and folders: whole reads, atomic replacement, folder tests and listings.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/files.h"
+#include "temp_folder.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace glyphwright::platform {
+namespace {
+
+using glyphwright::testing::TempFolder;
+
+std::size_t EntryCount(const std::string& folder) {
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        (void)entry;
+        ++count;
+    }
+    return count;
+}
+
+TEST(StartFolder, IsTheExecutablesFolderWithASeparator) {
+    const std::string folder = StartFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), kPathSeparator);
+    EXPECT_TRUE(DirectoryExists(folder));
+    EXPECT_TRUE(FileExists(folder + ExecutableFileName()));
+    EXPECT_EQ(ExecutableFileName().find(ExecutableBaseName()), 0u);
+    EXPECT_EQ(ExecutableBaseName().find('.'), std::string::npos);
+}
+
+TEST(FolderPart, EndsAtTheLastSeparatorOfAnyKind) {
+    EXPECT_EQ(FolderPart("C:\\Program Files\\App\\app.exe"), "C:\\Program Files\\App\\");
+    EXPECT_EQ(FolderPart("C:app.exe"), "C:");
+    EXPECT_EQ(FolderPart("/usr/bin/app"), "/usr/bin/");
+    EXPECT_EQ(FolderPart("C:\\mixed/forward\\back/x"), "C:\\mixed/forward\\back/");
+    EXPECT_EQ(FolderPart("app.exe"), "");
+    EXPECT_EQ(FolderPart(""), "");
+}
+
+TEST(FileTests, TellFilesFromFolders) {
+    TempFolder folder;
+    folder.Write("file.txt", "x");
+    EXPECT_TRUE(FileExists(folder.File("file.txt")));
+    EXPECT_FALSE(DirectoryExists(folder.File("file.txt")));
+    EXPECT_TRUE(DirectoryExists(folder.Path()));
+    EXPECT_FALSE(FileExists(folder.Path()));
+    EXPECT_FALSE(FileExists(folder.File("missing")));
+    EXPECT_FALSE(DirectoryExists(folder.File("missing")));
+    EXPECT_TRUE(CreateOneDirectory(folder.File("one")));
+    EXPECT_TRUE(DirectoryExists(folder.File("one")));
+    EXPECT_FALSE(CreateOneDirectory(folder.File("two") + kPathSeparator + "three"));
+}
+
+TEST(ReadWholeFile, ReadsEveryByteOrLeavesTheOutputAlone) {
+    TempFolder folder;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    folder.Write("data.bin", bytes);
+    std::string read = "previous";
+    EXPECT_TRUE(ReadWholeFile(folder.File("data.bin"), read));
+    EXPECT_EQ(read, bytes);
+    read = "previous";
+    EXPECT_FALSE(ReadWholeFile(folder.File("missing.bin"), read));
+    EXPECT_FALSE(ReadWholeFile(folder.Path(), read));
+    EXPECT_EQ(read, "previous");
+    folder.Write("empty.bin", "");
+    EXPECT_TRUE(ReadWholeFile(folder.File("empty.bin"), read));
+    EXPECT_EQ(read, "");
+}
+
+TEST(WriteFileReplacing, CreatesAndReplacesWithoutLeftovers) {
+    TempFolder folder;
+    const std::string path = folder.File("out.nfo");
+    EXPECT_TRUE(WriteFileReplacing(path, "first version, rather long"));
+    EXPECT_TRUE(WriteFileReplacing(path, "second"));
+    EXPECT_EQ(folder.Read("out.nfo"), "second");
+    EXPECT_TRUE(WriteFileReplacing(path, ""));
+    EXPECT_EQ(folder.Read("out.nfo"), "");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);  // no temporary file stays behind
+}
+
+TEST(WriteFileReplacing, LeavesAReadOnlyFileIntact) {
+    TempFolder folder;
+    folder.Write("kept.nfo", "good content");
+    TempFolder::MakeReadOnly(folder.File("kept.nfo"));
+    EXPECT_FALSE(WriteFileReplacing(folder.File("kept.nfo"), "new"));
+    EXPECT_EQ(folder.Read("kept.nfo"), "good content");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+}
+
+TEST(WriteFileReplacing, FailsCleanlyWhereItCannotWrite) {
+    TempFolder folder;
+    EXPECT_FALSE(WriteFileReplacing(folder.File("missing") + kPathSeparator + "x.nfo", "x"));
+    ASSERT_TRUE(CreateOneDirectory(folder.File("a folder")));
+    EXPECT_FALSE(WriteFileReplacing(folder.File("a folder"), "x"));
+    EXPECT_TRUE(DirectoryExists(folder.File("a folder")));
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+}
+
+#ifdef _WIN32
+// A file held open by someone else cannot be replaced: the old content must survive whole.
+TEST(WriteFileReplacing, KeepsAFileThatIsInUse) {
+    TempFolder folder;
+    folder.Write("busy.nfo", "good content");
+    const std::string path = folder.File("busy.nfo");
+    HANDLE busy = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(WriteFileReplacing(path, "new"));
+    CloseHandle(busy);
+    EXPECT_EQ(folder.Read("busy.nfo"), "good content");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+}
+#endif
+
+TEST(FolderHasMatch, CountsFilesAndFoldersButNotDots) {
+    TempFolder folder;
+    ASSERT_TRUE(CreateOneDirectory(folder.File("empty")));
+    EXPECT_FALSE(FolderHasMatch(folder.File("empty"), "*.nfo"));
+    EXPECT_FALSE(FolderHasMatch(folder.File("empty"), "*"));  // "." and ".." do not count
+    EXPECT_FALSE(FolderHasMatch(folder.File("missing"), "*.nfo"));
+
+    ASSERT_TRUE(CreateOneDirectory(folder.File("diz")));
+    folder.Write("diz" + std::string(1, kPathSeparator) + "File_ID.diz", "x");
+    EXPECT_FALSE(FolderHasMatch(folder.File("diz"), "*.nfo"));
+
+    ASSERT_TRUE(CreateOneDirectory(folder.File("upper")));
+    folder.Write("upper" + std::string(1, kPathSeparator) + "TEAM.NFO", "x");
+    EXPECT_TRUE(FolderHasMatch(folder.File("upper"), "*.nfo"));
+
+    ASSERT_TRUE(CreateOneDirectory(folder.File("nested")));
+    ASSERT_TRUE(CreateOneDirectory(folder.File("nested") + kPathSeparator + "old.nfo"));
+    EXPECT_TRUE(FolderHasMatch(folder.File("nested"), "*.nfo"));
+    EXPECT_TRUE(FolderHasMatch(folder.File("nested") + kPathSeparator, "*.nfo"));
+}
+
+}  // namespace
+}  // namespace glyphwright::platform

@@ -1,0 +1,126 @@
+// "Save NFO && DIZ" into the release folder beside the executable.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "output/release_paths.h"
+#include "output/release_save.h"
+#include "platform/files.h"
+#include "temp_folder.h"
+
+namespace glyphwright {
+namespace {
+
+using glyphwright::testing::TempFolder;
+constexpr char kSep = platform::kPathSeparator;
+
+std::string Under(const TempFolder& folder, std::string relative) {
+    for (char& c : relative) {
+        if (c == '/') c = kSep;
+    }
+    return folder.Path() + relative;
+}
+
+ReleaseSaveInput Input(const TempFolder& folder) {
+    ReleaseSaveInput input;
+    input.startFolder = folder.Path();
+    input.name = "My Tool";
+    input.teamName = "Crew";
+    input.nfoText = "NFO\r\n\xDB\xB2\r\n";
+    input.dizText = "DIZ\r\n";
+    input.dizTemplateChosen = true;
+    return input;
+}
+
+TEST(ReleasePaths, AreBuiltByPlainConcatenation) {
+    EXPECT_EQ(OutputRoot("S" + std::string(1, kSep)), "S" + std::string(1, kSep) + "Release");
+    const std::string folder = ReleaseFolder("S" + std::string(1, kSep), "My Tool");
+    EXPECT_EQ(folder, std::string("S") + kSep + "Release" + kSep + "My Tool");
+    EXPECT_EQ(NfoFilePath(folder, ""), folder + kSep + ".nfo");
+    EXPECT_EQ(DizFilePath(folder), folder + kSep + "File_ID.diz");
+}
+
+TEST(SaveRelease, WritesBothPreviewsByteForByte) {
+    TempFolder folder;
+    const ReleaseSaveInput input = Input(folder);
+    const ReleaseSaveResult result = SaveRelease(input);
+    EXPECT_TRUE(result.nfoWritten);
+    EXPECT_TRUE(result.dizWritten);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), input.nfoText);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/File_ID.diz")), input.dizText);
+}
+
+TEST(SaveRelease, WritesNoDizWithoutATemplateOrText) {
+    for (const bool chosen : {false, true}) {
+        TempFolder folder;
+        ReleaseSaveInput input = Input(folder);
+        input.dizTemplateChosen = chosen;
+        if (chosen) input.dizText.clear();
+        SaveRelease(Input(folder));  // an earlier save left a DIZ behind
+        input.nfoText = "second";
+        const ReleaseSaveResult result = SaveRelease(input);
+        EXPECT_FALSE(result.dizWritten);
+        EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/File_ID.diz")), "DIZ\r\n");
+        EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), "second");
+    }
+}
+
+TEST(SaveRelease, EmptyNamesAndTexts) {
+    TempFolder folder;
+    ReleaseSaveInput input = Input(folder);
+    input.name.clear();
+    input.teamName.clear();
+    input.nfoText.clear();
+    EXPECT_TRUE(SaveRelease(input).nfoWritten);
+    // The files land in Release itself; the NFO is named ".nfo" and is empty.
+    EXPECT_TRUE(platform::FileExists(Under(folder, "Release/.nfo")));
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/.nfo")), "");
+    EXPECT_TRUE(platform::FileExists(Under(folder, "Release/File_ID.diz")));
+}
+
+TEST(SaveRelease, CreatesOnlyOneFolderLevel) {
+    TempFolder folder;
+    ReleaseSaveInput input = Input(folder);
+    input.name = std::string("Outer") + kSep + "Inner";
+    const ReleaseSaveResult result = SaveRelease(input);
+    EXPECT_FALSE(result.nfoWritten);
+    EXPECT_FALSE(result.dizWritten);
+    EXPECT_TRUE(platform::DirectoryExists(Under(folder, "Release")));
+    EXPECT_FALSE(platform::DirectoryExists(Under(folder, "Release/Outer")));
+}
+
+TEST(SaveRelease, ReplacesItsOwnFilesAndKeepsOthers) {
+    TempFolder folder;
+    ReleaseSaveInput input = Input(folder);
+    SaveRelease(input);
+    input.teamName = "Other Crew";
+    input.nfoText = "new";
+    SaveRelease(input);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), Input(folder).nfoText);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Other Crew.nfo")), "new");
+    std::size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Under(folder, "Release/My Tool"))) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 3u);  // two NFOs and the DIZ, no temporary files
+}
+
+TEST(SaveRelease, LeavesAReadOnlyNfoIntact) {
+    TempFolder folder;
+    ReleaseSaveInput input = Input(folder);
+    SaveRelease(input);
+    TempFolder::MakeReadOnly(Under(folder, "Release/My Tool/Crew.nfo"));
+    input.nfoText = "would replace";
+    input.dizText = "new DIZ";
+    const ReleaseSaveResult result = SaveRelease(input);
+    EXPECT_FALSE(result.nfoWritten);
+    EXPECT_TRUE(result.dizWritten);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), Input(folder).nfoText);
+    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/File_ID.diz")), "new DIZ");
+}
+
+}  // namespace
+}  // namespace glyphwright
