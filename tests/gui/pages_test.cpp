@@ -86,6 +86,15 @@ GUI_SCENARIO(tab_clicks_switch_pages_with_screenshots) {
     CheckCurrentPage(app, 0);
 }
 
+GUI_SCENARIO(clicking_a_tab_leaves_the_focus_where_it_was) {
+    AppSession app;
+    REQUIRE(app.Start());
+    app.Click(app.Get(FieldId('B')));
+    CHECK_EVENTUALLY_EQ(app.FocusId(), FieldId('B'));
+    app.ClickTab(0);  // the current page: nothing is hidden, only the tab is clicked
+    CHECK_EQ(app.FocusId(), FieldId('B'));
+}
+
 GUI_SCENARIO(about_page_shows_logo_again_at_the_same_place) {
     AppSession app;
     REQUIRE(app.Start());

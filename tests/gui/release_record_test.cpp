@@ -135,5 +135,17 @@ GUI_SCENARIO(spacer_that_contains_itself_or_a_space_ends) {
     CHECK(app.Running());
 }
 
+GUI_SCENARIO(narrow_delimiter_and_spacer_take_text_of_any_length) {
+    AppSession app;
+    REQUIRE(app.Start());
+    const std::string longText = "a delimiter far wider than twenty pixels";
+    Retype(app, ids::kDelimiter, longText);
+    CHECK_EVENTUALLY_EQ(app.Text(ids::kDelimiter), longText);
+    app.Type(kName, "x y");
+    Retype(app, ids::kSpacer, "<spacer>");
+    CHECK_EVENTUALLY_EQ(app.Text(ids::kSpacer), std::string("<spacer>"));
+    CHECK_EVENTUALLY_EQ(app.Text(kFileName), std::string("x<spacer>y"));
+}
+
 }  // namespace
 }  // namespace glyphwright::guitest
