@@ -5,10 +5,17 @@
 #   Tahoma, Tahoma Bold  Wine's own (fonts-wine); a prefix does not load them from Wine's
 #                        data folder, so they are copied into its Fonts folder.
 #   Lucida Console       replaced by DejaVu Sans Mono (fonts-dejavu-core).
-#   Terminal             an OEM code page 437 raster font, 8x12 like Windows' own, built by
-#                        make_fon from the console font "Fixed" 8x13 (console-setup-linux)
-#                        with its top row dropped: only a few full-height pictures use it.
+#   Terminal             an OEM code page 437 raster font, 6x12, built by make_fon from the
+#                        console fonts Terminus 12x6 (console-setup-linux). Windows answers the
+#                        program's 11-pixel request with a strike smaller than its 8x12 one, and
+#                        the views are laid out for that: 79 columns of 6 pixels fit them, of 8
+#                        they do not, and every NFO line would wrap.
 #                        Wine loads a .fon only when the Fonts registry key names it.
+#   Licence: Terminus Font is under the SIL Open Font License 1.1 (Copyright (c) 2010 Dimitar
+#   Toshkov Zhekov, Reserved Font Name "Terminus Font"; /usr/share/doc/console-setup-linux/
+#   copyright.fonts.gz). The .fon made here is a modified version: it is generated on the
+#   machine, never committed, carries the notice in its copyright field, and is named
+#   "Terminal", not after the Reserved Font Name, as the licence requires of modified versions.
 #
 # Usage: scripts/wine-prefix-setup.sh PREFIX [MAKE_FON]
 #   MAKE_FON, given as argument or in the environment, is the built tools/make_fon; without
@@ -20,7 +27,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 prefix=${1:?usage: wine-prefix-setup.sh PREFIX [MAKE_FON]}
 make_fon=${2:-${MAKE_FON:-}}
-stamp="glyphwright fonts 1"  # change it when what is installed here changes
+stamp="glyphwright fonts 2"  # change it when what is installed here changes
 marker="$prefix/.glyphwright-fonts"
 
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "$stamp" ]; then
@@ -33,8 +40,9 @@ fi
 
 wine_fonts=/usr/share/wine/fonts
 console_fonts=/usr/share/consolefonts
-# The Greek set of "Fixed" has every DOS picture but four Latin letters, which the Latin one adds.
-terminal_sources=("$console_fonts/FullGreek-Fixed13.psf.gz" "$console_fonts/Lat15-Fixed13.psf.gz")
+# The Greek set has every DOS picture but four Latin letters (å ì Å ò), which the Latin one adds.
+terminal_sources=("$console_fonts/FullGreek-Terminus12x6.psf.gz" "$console_fonts/Lat15-Terminus12x6.psf.gz")
+terminal_notice="Terminus Font (c) 2010 Dimitar Toshkov Zhekov, SIL OFL 1.1"
 required=(
   "$wine_fonts/tahoma.ttf fonts-wine"
   "$wine_fonts/tahomabd.ttf fonts-wine"
@@ -61,7 +69,7 @@ fi
 fonts="$prefix/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp "$wine_fonts/tahoma.ttf" "$wine_fonts/tahomabd.ttf" "$fonts/"
-"$make_fon" --face Terminal --crop-top 1 --height 12 --output "$fonts/term437.fon" \
+"$make_fon" --face Terminal --copyright "$terminal_notice" --output "$fonts/term437.fon" \
   "${terminal_sources[@]}" >/dev/null
 
 cat >"$work/fonts.reg" <<'REG'

@@ -14,7 +14,10 @@ namespace glyphwright::guitest {
 namespace {
 
 constexpr int kProgramFontHeight = -11;  // what the program asks for: the window font's height
-constexpr int kTerminalWidth = 8, kTerminalHeight = 12;
+// Narrower than Windows' 8x12 strike: the views (about 515 pixels of text) are laid out for the
+// smaller one Windows picks for the program's request, and hold 79 columns of 6 pixels, not of 8.
+constexpr int kTerminalWidth = 6, kTerminalHeight = 12;
+constexpr int kNfoColumns = 79;
 
 class SelectedFont {
 public:
@@ -132,6 +135,9 @@ GUI_SCENARIO(prefix_terminal_is_an_oem_fixed_pitch_raster_font) {
         CHECK(!(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)));
         CHECK_EQ(metrics.tmHeight, static_cast<LONG>(kTerminalHeight));
         CHECK_EQ(metrics.tmAveCharWidth, static_cast<LONG>(kTerminalWidth));
+        CHECK_EQ(metrics.tmMaxCharWidth, static_cast<LONG>(kTerminalWidth));
+        const std::string nfo_line(kNfoColumns, '\xC4');
+        CHECK_EQ(terminal.Width(nfo_line), static_cast<LONG>(kNfoColumns * kTerminalWidth));
     }
 }
 

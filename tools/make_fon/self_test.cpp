@@ -195,6 +195,56 @@ void TestStrike() {
     }
 }
 
+// The shape the prefix's Terminal takes: a source that is 6 wide and already 12 high keeps
+// every row, and its glyphs fill a single byte column with the two low bits clear.
+void TestNarrowStrike() {
+    PsfFont source;
+    source.width = 6;
+    source.height = 12;
+    const Bytes letter_h{0, 0, 0x88, 0x88, 0x88, 0xF8, 0x88, 0x88, 0x88, 0x88, 0, 0};  // ends on row 10
+    const Bytes down_right{0, 0, 0, 0, 0, 0x3C, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20};  // corner of a frame
+    const Bytes top_row{0xFC, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes bottom_row{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFC};
+    source.glyphs = {letter_h, down_right, top_row, bottom_row};
+    source.glyph_of = {{U'H', 0}, {0x250C, 1}, {0x2580, 2}, {0x2584, 3}};
+
+    RasterFont font;
+    std::vector<std::uint8_t> missing;
+    std::string error;
+    CHECK(BuildCp437Strike({source}, StrikeShape{}, font, missing, error));
+    CHECK_EQ(font.width, 6u);
+    CHECK_EQ(font.height, 12u);
+    CHECK_EQ(font.ascent, 10u);
+    CHECK_EQ(font.row_bytes(), 1u);
+    // Pictures that use the top and bottom rows keep them.
+    CHECK(font.glyphs[0xDF] == top_row);
+    CHECK(font.glyphs[0xDC] == bottom_row);
+    CHECK(font.glyphs[0xDA] == down_right);
+    font.face = "Terminal";
+    CHECK(CheckRasterFont(font).empty());
+
+    const Bytes fnt_bytes = EncodeFnt(font);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kPixWidth), 6u);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kPixHeight), 12u);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kAvgWidth), 6u);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kMaxWidth), 6u);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kAscent), 10u);
+    CHECK_EQ(static_cast<unsigned>(fnt_bytes[fnt::kCharSet]), 255u);
+    CHECK_EQ(fnt_bytes[fnt::kPitchAndFamily] & 1u, 0u);
+    // Bitmap rows of all 257 cells side by side, rounded up to whole words.
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kWidthBytes), 194u);
+    const std::size_t bits = read_u32(fnt_bytes, fnt::kBitsOffset);
+    for (unsigned code : {0x48u, 0xDAu, 0xDCu, 0xDFu}) {
+        const std::size_t entry = fnt::kHeaderSize + code * fnt::kCharEntrySize;
+        CHECK_EQ(read_u16(fnt_bytes, entry), 6u);
+        const std::size_t glyph = read_u16(fnt_bytes, entry + 2);
+        CHECK_EQ(glyph, bits + code * 12u);  // 12 bytes a glyph: already word aligned
+        Check(Bytes(fnt_bytes.begin() + glyph, fnt_bytes.begin() + glyph + 12) == font.glyphs[code],
+              "glyph " + std::to_string(code) + " is stored row by row unchanged", __LINE__);
+    }
+    CHECK(FontResDescription(font) == "FONTRES 100,96,96 : Terminal 9");
+}
+
 // A 10-pixel-wide font (two byte columns) whose 'A' has distinct bytes in each column.
 RasterFont MakeFont() {
     RasterFont font;
@@ -340,6 +390,7 @@ int RunSelfTest() {
     TestCp437Table();
     TestPsf();
     TestStrike();
+    TestNarrowStrike();
     TestFnt();
     TestCheckRasterFont();
     TestFon();
