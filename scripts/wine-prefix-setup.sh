@@ -11,6 +11,10 @@
 #                        the views are laid out for that: 79 columns of 6 pixels fit them, of 8
 #                        they do not, and every NFO line would wrap.
 #                        Wine loads a .fon only when the Fonts registry key names it.
+#                        Wine's edit controls still hide bytes 1C-1F, 7F, 81, 8D, 8F, 90, 9D and
+#                        AD, and blanks that follow any control byte: their Uniscribe shaping
+#                        gives control characters no width with non-TrueType fonts. The font
+#                        draws them (TextOut shows every byte); no font setting changes that.
 #   Licence: Terminus Font is under the SIL Open Font License 1.1 (Copyright (c) 2010 Dimitar
 #   Toshkov Zhekov, Reserved Font Name "Terminus Font"; /usr/share/doc/console-setup-linux/
 #   copyright.fonts.gz). The .fon made here is a modified version: it is generated on the
