@@ -1,13 +1,76 @@
 // The configuration file beside the executable: lists, greetings, install texts, options.
 
 #include "app/commands.h"
+#include "app/control_ids.h"
 #include "app/main_window.h"
 #include "app/startup_steps.h"
+#include "model/configuration.h"
+#include "platform/files.h"
 
 namespace glyphwright {
 
-void LoadConfigurationIfPresent(MainWindow&) {}
-void ApplyArchiverOptionTexts(MainWindow&) {}
-void ApplyInstallInfo(MainWindow&) {}
+namespace {
+
+// Read at start-up, shown in the option fields once the window appears.
+ArchiverOptions heldArchiverOptions;
+
+// The groups whose drop-downs start on their first entry, in the order they are visited; the
+// Package group's Team follows them.
+constexpr int kGroupsWithFirstEntries[] = {ids::kFrameApplication, ids::kFrameTeamInfo,
+                                           ids::kFrameReleaseInfo};
+
+std::string CurrentConfigurationPath() {
+    return ConfigurationPath(platform::StartFolder(), platform::ExecutableFileName());
+}
+
+class WindowConfigurationForm : public ConfigurationForm {
+public:
+    explicit WindowConfigurationForm(MainWindow& window) : window_(window) {}
+
+    void AppendListEntry(FormItem dropDown, const std::string& entry) override {
+        if (auto* box = dynamic_cast<ui::DropDown*>(window_.ItemControl(dropDown))) box->AddItem(entry);
+    }
+
+    void SetBlockText(FormItem block, const std::string& text) override {
+        window_.SetItemText(block, text);
+    }
+
+private:
+    MainWindow& window_;
+};
+
+// CB_SETCURSEL raises no change notification, so no change handler (ApplyInstallInfo above
+// all) runs for an entry chosen here.
+void MakeFirstEntryCurrent(ui::DropDown& box) {
+    if (box.Count() > 0) box.SetCurrent(0);
+}
+
+void MakeFirstEntriesCurrentIn(const ui::Control& group) {
+    for (HWND child = GetWindow(group.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (auto* box = dynamic_cast<ui::DropDown*>(ui::Control::FromHandle(child))) MakeFirstEntryCurrent(*box);
+    }
+}
+
+}  // namespace
+
+void LoadConfigurationIfPresent(MainWindow& window) {
+    const std::string path = CurrentConfigurationPath();
+    if (!platform::FileExists(path)) return;
+    WindowConfigurationForm form(window);
+    LoadConfiguration(path, form, heldArchiverOptions);
+    for (int group : kGroupsWithFirstEntries) {
+        if (const ui::Control* frame = window.ControlById(group)) MakeFirstEntriesCurrentIn(*frame);
+    }
+    MakeFirstEntryCurrent(*window.packageTeam);
+}
+
+void ApplyArchiverOptionTexts(MainWindow& window) {
+    window.winRarOptions->SetText(heldArchiverOptions.winRar);
+    window.sevenZipOptions->SetText(heldArchiverOptions.sevenZip);
+}
+
+void ApplyInstallInfo(MainWindow& window) {
+    window.SetField('S', ReadInstallInfo(CurrentConfigurationPath(), window.Field('L')));
+}
 
 }  // namespace glyphwright

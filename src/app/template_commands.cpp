@@ -1,17 +1,89 @@
 // Template listing, rendering and raw views: Make NFO/DIZ, View NFO/DIZ, a new template choice.
 
 #include "app/commands.h"
+#include "app/documents.h"
 #include "app/main_window.h"
 #include "app/startup_steps.h"
+#include "model/document_load.h"
+#include "model/template_catalogue.h"
+#include "platform/files.h"
+#include "render/field_layout.h"
+#include "ui/edit_lines.h"
 
 namespace glyphwright {
 
-void FillTemplateLists(MainWindow&) {}
-void ShowFirstTemplates(MainWindow&) {}
-void MakeFirstTemplatesCurrent(MainWindow&) {}
+namespace {
 
-void MakeNfo(MainWindow&) {}
-void MakeDiz(MainWindow&) {}
+constexpr char kNfoPattern[] = "*.nfo";
+constexpr char kDizPattern[] = "*.diz";
+
+// The text blocks in the order a rendering expands them.
+constexpr struct {
+    char letter;
+    const char* placeholder;
+} kTextBlocks[] = {{'R', "{R}"}, {'S', "{S}"}, {'T', "{T}"}, {'U', "{U}"}};
+
+std::string TemplatePathOf(const ui::ListBox& box) {
+    return TemplatePath(platform::StartFolder(), box.CurrentText());
+}
+
+// The raw view: the file's bytes as they are, or nothing when there is no name or no file.
+void ShowTemplate(const ui::ListBox& box, ui::View& preview) {
+    const std::string name = box.CurrentText();
+    preview.SetText(name.empty() ? std::string() : ReadTemplateText(TemplatePathOf(box)));
+}
+
+void SubstituteEveryLine(Document& document) {
+    for (std::string& line : document) line = SubstituteLine(line, PlaceholderTags, FieldValues());
+}
+
+// Programmatic marking raises no LBN_SELCHANGE, so the boxes' choice handlers stay quiet.
+void MakeFirstEntryCurrent(ui::ListBox& box) {
+    if (box.Count() > 0) box.MakeCurrent(0);
+}
+
+}  // namespace
+
+void FillTemplateLists(MainWindow& window) {
+    const std::string folder = TemplateFolder(platform::StartFolder());
+    ui::ListBox& diz = *window.dizTemplateBox;
+    diz.AddDirectory(folder + kDizPattern);
+    diz.Add(std::string());  // "no DIZ template"
+    if (diz.Count() == 1) diz.SetSelected(0, true);
+    window.nfoTemplateBox->AddDirectory(folder + kNfoPattern);
+}
+
+void ShowFirstTemplates(MainWindow& window) {
+    ShowNfoTemplate(window);
+    ShowDizTemplate(window);
+}
+
+void MakeFirstTemplatesCurrent(MainWindow& window) {
+    MakeFirstEntryCurrent(*window.dizTemplateBox);
+    MakeFirstEntryCurrent(*window.nfoTemplateBox);
+}
+
+void MakeNfo(MainWindow& window) {
+    CollectFieldValues(window);
+    Document& document = NfoDocument();
+    // A template that cannot be read leaves the last rendering in place; it is rendered again.
+    LoadDocument(document, TemplatePathOf(*window.nfoTemplateBox));
+    SubstituteEveryLine(document);
+    for (const auto& block : kTextBlocks) {
+        // The lines as the box shows them, so a wrapped paragraph keeps its shape in the NFO.
+        ExpandTextBlock(document, block.placeholder, ui::DisplayedLines(*window.TextBlock(block.letter)));
+    }
+    window.nfoPreview->SetText(DocumentText(document));
+}
+
+void MakeDiz(MainWindow& window) {
+    CollectFieldValues(window);
+    if (window.dizTemplateBox->CurrentText().empty()) return;
+    Document& document = DizDocument();
+    LoadDocument(document, TemplatePathOf(*window.dizTemplateBox));
+    SubstituteEveryLine(document);
+    window.dizPreview->SetText(DocumentText(document));
+}
 
 void ViewNfo(MainWindow& window) {
     ShowNfoTemplate(window);
@@ -21,7 +93,12 @@ void ViewDiz(MainWindow& window) {
     if (!window.dizTemplateBox->CurrentText().empty()) ShowDizTemplate(window);
 }
 
-void ShowNfoTemplate(MainWindow&) {}
-void ShowDizTemplate(MainWindow&) {}
+void ShowNfoTemplate(MainWindow& window) {
+    ShowTemplate(*window.nfoTemplateBox, *window.nfoPreview);
+}
+
+void ShowDizTemplate(MainWindow& window) {
+    ShowTemplate(*window.dizTemplateBox, *window.dizPreview);
+}
 
 }  // namespace glyphwright
