@@ -236,7 +236,7 @@ bool AppSession::Start(bool answerMessageBoxes) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    const ULONGLONG started = GetTickCount64();
+    launchedAt_ = GetTickCount64();
     if (!CreateProcessA(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder_.c_str(), &startup, &info)) {
         ReportFailure(__FILE__, __LINE__, "CreateProcess failed for " + ExePath());
@@ -245,8 +245,10 @@ bool AppSession::Start(bool answerMessageBoxes) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
+    return WaitForMainWindow(answerMessageBoxes);
+}
 
-    std::vector<std::pair<HWND, ULONGLONG>> answered;  // box and when it was last answered
+bool AppSession::WaitForMainWindow(bool answerMessageBoxes) {
     Deadline deadline(kStartTimeoutMs);
     while (!deadline.Passed()) {
         if (!Running()) {
@@ -259,14 +261,14 @@ bool AppSession::Start(bool answerMessageBoxes) {
         for (HWND top : TopLevelWindows()) {
             if (!IsWindowVisible(top)) continue;
             if (ClassName(top) == "#32770") {
-                auto seen = std::find_if(answered.begin(), answered.end(),
+                auto seen = std::find_if(startupAnswers_.begin(), startupAnswers_.end(),
                                          [&](const auto& entry) { return entry.first == top; });
-                if (seen == answered.end()) {
+                if (seen == startupAnswers_.end()) {
                     startupBoxes_.push_back(ReadMessageBox(top));
-                    answered.push_back({top, 0});
-                    seen = answered.end() - 1;
+                    startupAnswers_.push_back({top, 0});
+                    seen = startupAnswers_.end() - 1;
                 }
-                if (!answerMessageBoxes) continue;
+                if (!answerMessageBoxes) return true;  // the scenario answers it itself
                 if (GetTickCount64() - seen->second > 1000) {  // answer again if still open
                     AnswerMessageBox(top);
                     seen->second = GetTickCount64();
@@ -276,7 +278,7 @@ bool AppSession::Start(bool answerMessageBoxes) {
             if (Text(top) == "Glyphwright") {
                 window_ = top;
                 threadId_ = GetWindowThreadProcessId(top, nullptr);
-                startupMs_ = GetTickCount64() - started;
+                startupMs_ = GetTickCount64() - launchedAt_;
                 return true;
             }
         }
@@ -284,6 +286,12 @@ bool AppSession::Start(bool answerMessageBoxes) {
     }
     ReportFailure(__FILE__, __LINE__, "the main window \"Glyphwright\" did not appear");
     return false;
+}
+
+HWND AppSession::MainWindowEvenIfHidden() const {
+    for (HWND top : TopLevelWindows())
+        if (ClassName(top) != "#32770" && Text(top) == "Glyphwright") return top;
+    return nullptr;
 }
 
 bool AppSession::Running() const {
@@ -627,6 +635,30 @@ std::vector<HWND> AppSession::MessageBoxes() const {
     for (HWND top : TopLevelWindows())
         if (IsWindowVisible(top) && ClassName(top) == "#32770") boxes.push_back(top);
     return boxes;
+}
+
+HWND AppSession::WaitForMessageBox(DWORD timeoutMs) const {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            const std::vector<HWND> boxes = MessageBoxes();
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr;
+        },
+        timeoutMs);
+    return box;
+}
+
+std::optional<SeenMessageBox> AppSession::AnswerNextMessageBox(int buttonId,
+                                                               DWORD timeoutMs) const {
+    HWND box = WaitForMessageBox(timeoutMs);
+    if (!box) return std::nullopt;
+    SeenMessageBox seen = ReadMessageBox(box);
+    AnswerMessageBox(box, buttonId);
+    if (!WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }))
+        ReportFailure(__FILE__, __LINE__, "the message box did not close: " + seen.text);
+    Settle();
+    return seen;
 }
 
 std::vector<HWND> AppSession::PopupMenus() const {

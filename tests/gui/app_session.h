@@ -48,8 +48,12 @@ public:
     AppSession& operator=(const AppSession&) = delete;
 
     // Installs, starts the program and waits until its main window is visible. Message boxes the
-    // program shows first are recorded and, if `answerMessageBoxes`, answered with OK.
+    // program shows first are recorded and answered with OK; without `answerMessageBoxes` it
+    // returns at the first box instead, for the scenario to look at, answer, and then call
+    // WaitForMainWindow. Window() is null until the main window has been seen.
     bool Start(bool answerMessageBoxes = true);
+    bool WaitForMainWindow(bool answerMessageBoxes = true);
+    HWND MainWindowEvenIfHidden() const;  // the window as built, before it is shown
     const std::vector<SeenMessageBox>& StartupMessageBoxes() const { return startupBoxes_; }
     // From just before CreateProcess until the main window was seen visible (polled, so a few
     // milliseconds late at most). Message boxes answered on the way are included.
@@ -114,8 +118,12 @@ public:
     void Settle(int extraPosted = 2) const;
     LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    // Message boxes of the program (dialog class "#32770").
+    // Message boxes of the program (dialog class "#32770"; the file dialogs are of it too).
     std::vector<HWND> MessageBoxes() const;
+    HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;  // nullptr if none came
+    // Waits for the next box, reads it and answers it with `buttonId`.
+    std::optional<SeenMessageBox> AnswerNextMessageBox(int buttonId = IDOK,
+                                                       DWORD timeoutMs = 10000) const;
     static SeenMessageBox ReadMessageBox(HWND box);
     static void AnswerMessageBox(HWND box, int buttonId = IDOK);
 
@@ -146,6 +154,8 @@ private:
     DWORD threadId_ = 0;
     HWND window_ = nullptr;
     ULONGLONG startupMs_ = 0;
+    ULONGLONG launchedAt_ = 0;
+    std::vector<std::pair<HWND, ULONGLONG>> startupAnswers_;  // box, when last answered
     std::vector<SeenMessageBox> startupBoxes_;
     std::vector<std::function<void()>> teardown_;
 };
