@@ -1,0 +1,324 @@
+#include "cli/cli_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "cli/cli_render.h"
+#include "cli/cp437_unicode.h"
+#include "cli/placeholder_room.h"
+#include "cli/utf8_check.h"
+#include "render/field_layout.h"
+#include "render/text.h"
+
+namespace glyphwright::cli {
+namespace {
+
+using std::to_string;
+
+// A tag no template line holds: placeholders switched off while earlier ones are looked at.
+const std::string kInactiveTag = "\x01\x01\x01";
+
+Finding Make(const std::string& file, std::size_t line, std::size_t column, Severity severity,
+             const char* code, std::string message) {
+    return Finding{file, line, column, severity, code, std::move(message)};
+}
+
+std::size_t CountOf(std::string_view text, std::string_view tag) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(tag); at != std::string_view::npos; at = text.find(tag, at + tag.size())) ++count;
+    return count;
+}
+
+std::string Tag(char letter) { return std::string("{") + letter + "}"; }
+
+// A byte as the report shows it: its CP437 glyph, or its number for the control range.
+std::string ShowOem(unsigned char byte) {
+    std::string out = "'";
+    AppendUtf8(out, kCp437Glyphs[byte]);
+    return out + "'";
+}
+
+void CheckRooms(const std::string& file, std::size_t lineNumber, const std::string& line,
+                std::vector<Finding>& findings) {
+    for (const PlaceholderRoom& room : FindPlaceholders(line)) {
+        std::string message = Tag(room.letter) + " takes up to " + to_string(room.centred) + " centred, " +
+                              to_string(room.aligned) + " aligned; placed " +
+                              (room.centredPlacement ? "centred" : "aligned");
+        if (room.labelLine) message += " (label line)";
+        findings.push_back(Make(file, lineNumber, room.column + 1, Severity::Note, "room", message));
+    }
+    for (std::size_t i = 0; i + 3 <= line.size(); ++i) {
+        if (line[i] == '{' && line[i + 2] == '}' && line[i + 1] >= 'a' && line[i + 1] <= 'u') {
+            findings.push_back(Make(file, lineNumber, i + 1, Severity::Problem, "lower-case",
+                                    line.substr(i, 3) + " is written in lower case and is never replaced"));
+        }
+    }
+}
+
+// Runs the single-line pass one placeholder at a time, so each value's fate is known: a
+// placeholder still in the line after its own turn was not placed.
+void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, const std::string& line,
+                           const FieldTable& values, std::vector<Finding>& findings) {
+    FieldTable tags;
+    tags.fill(kInactiveTag);
+    std::string before = line;
+    for (std::size_t k = 0; k < tags.size(); ++k) {
+        tags[k] = PlaceholderTags[k];
+        const std::string after = SubstituteLine(line, tags, values);
+        const std::string& tag = PlaceholderTags[k];
+        const std::string& value = values[k];
+        const std::size_t length = value.empty() ? 3 : value.size();
+        if (CountOf(before, tag) > 0 && value.find(tag) == std::string::npos) {
+            for (std::size_t at = after.find(tag); at != std::string::npos; at = after.find(tag, at + 3)) {
+                const std::size_t roomAt = std::min(at, before.size() - 3);
+                findings.push_back(Make(file, lineNumber, at + 1, Severity::Problem, "not-placed",
+                                        tag + " value of " + to_string(length) + " characters is not placed: room " +
+                                            to_string(CentredRoom(before, roomAt)) + " centred, " +
+                                            to_string(AlignedRoom(before, roomAt)) +
+                                            " aligned; the placeholder stays"));
+            }
+            if (after.size() < before.size()) {
+                findings.push_back(Make(file, lineNumber, before.find(tag) + 1, Severity::Problem, "short-value",
+                                        tag + " value of " + to_string(length) + " characters shortens the line by " +
+                                            to_string(before.size() - after.size()) +
+                                            ": what follows it moves left"));
+            }
+        }
+        before = after;
+    }
+}
+
+void CheckTextBlocks(const std::string& file, const Document& substituted, const TextBlockLines& blocks,
+                     std::vector<Finding>& findings) {
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const std::string tag = kTextBlocks[b].placeholder;
+        for (std::size_t n = 0; n < substituted.size(); ++n) {
+            const std::string& line = substituted[n];
+            const std::size_t at = line.find(tag);
+            if (at == std::string::npos) continue;
+            const std::size_t count = CountOf(line, tag);
+            for (std::size_t j = 0; j < blocks[b].size(); ++j) {
+                Document one{line};
+                ExpandTextBlock(one, tag, {blocks[b][j]});
+                if (CountOf(one[0], tag) < count) continue;
+                const std::size_t length = blocks[b][j].empty() ? 3 : blocks[b][j].size();
+                findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
+                                        tag + " line " + to_string(j + 1) + " of " + to_string(length) +
+                                            " characters is not placed: room " + to_string(CentredRoom(line, at)) +
+                                            " centred, " + to_string(AlignedRoom(line, at)) +
+                                            " aligned; that copy keeps the placeholder"));
+            }
+        }
+    }
+}
+
+// Characters of the values that the OEM code page cannot show: the conversion puts another
+// one in their place.
+void CheckLostCharacters(const CheckRequest& request, std::vector<Finding>& findings) {
+    for (char letter = 'A'; letter <= 'U'; ++letter) {
+        const std::string value = request.project->GetText(ReleaseField(letter));
+        const std::string oem = AnsiToOem(value);
+        std::set<unsigned char> reported;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(value[i]);
+            if (byte < 0x20 || !reported.insert(byte).second) continue;
+            const char32_t wanted = Cp1252ToUnicode(byte);
+            const auto shown = static_cast<unsigned char>(oem[i]);
+            if (kCp437Glyphs[shown] == wanted) continue;
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(wanted));
+            std::string message = Tag(letter) + " character '";
+            AppendUtf8(message, wanted);
+            message += std::string("' (") + code + ") is not in the OEM code page; it becomes " + ShowOem(shown);
+            findings.push_back(Make(request.projectPath, 0, 0, Severity::Problem, "not-in-oem", message));
+        }
+    }
+}
+
+void CheckDiz(const std::string& file, const Document& lines, const char* what, std::vector<Finding>& findings) {
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (lines[n].size() > kDizColumns) {
+            findings.push_back(Make(file, n + 1, kDizColumns + 1, Severity::Problem, "diz-width",
+                                    std::string(what) + " line is " + to_string(lines[n].size()) +
+                                        " columns wide; a DIZ holds " + to_string(kDizColumns)));
+        }
+    }
+    if (lines.size() > kDizLines) {
+        findings.push_back(Make(file, 0, 0, Severity::Problem, "diz-height",
+                                std::string(what) + " has " + to_string(lines.size()) + " lines; a DIZ holds " +
+                                    to_string(kDizLines)));
+    }
+}
+
+void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checked, std::vector<Finding>& findings) {
+    const std::string& file = checked.path;
+    std::vector<Finding> bytes = CheckBytes(file, checked.bytes, true);
+    findings.insert(findings.end(), bytes.begin(), bytes.end());
+
+    const Document lines = ParseDocument(checked.bytes);
+    for (std::size_t n = 0; n < lines.size(); ++n) CheckRooms(file, n + 1, lines[n], findings);
+    if (checked.kind == TemplateKind::Diz) CheckDiz(file, lines, "template", findings);
+    if (!request.project) return;
+
+    const FieldTable values = request.project->FieldValues();
+    Document substituted;
+    substituted.reserve(lines.size());
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (lines[n].find('{') != std::string::npos) CheckSingleLineValues(file, n + 1, lines[n], values, findings);
+        substituted.push_back(SubstituteLine(lines[n], PlaceholderTags, values));
+    }
+    Document result;
+    if (checked.kind == TemplateKind::Nfo) {
+        const TextBlockLines blocks = WrapTextBlocks(*request.project, request.wrap);
+        CheckTextBlocks(file, substituted, blocks, findings);
+        result = RenderNfoDocument(checked.bytes, values, blocks);
+    } else {
+        result = substituted;
+        CheckDiz(file, result, "result", findings);
+    }
+    // What the rendering adds to the template's own bytes: tabs and UTF-8 lookalikes in values.
+    for (Finding& finding : CheckBytes(file, DocumentText(result), false)) {
+        finding.message = "result: " + finding.message;
+        findings.push_back(std::move(finding));
+    }
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+const char* SeverityName(Severity severity) { return severity == Severity::Note ? "note" : "problem"; }
+
+}  // namespace
+
+std::vector<Finding> CheckBytes(const std::string& file, const std::string& bytes, bool isTemplate) {
+    std::vector<Finding> findings;
+    const std::string_view text(bytes);
+    if (isTemplate) {
+        if (text.substr(0, 3) == "\xEF\xBB\xBF" || text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
+            findings.push_back(Make(file, 1, 1, Severity::Problem, "bom",
+                                    "starts with a byte-order mark; it is copied into the NFO as art characters"));
+        }
+    }
+    std::size_t line = 1, column = 1, tabsOnLine = 0, tabColumn = 0;
+    bool nulReported = false;
+    auto endLine = [&]() {
+        if (tabsOnLine > 0) {
+            findings.push_back(Make(file, line, tabColumn, Severity::Problem, "tab",
+                                    to_string(tabsOnLine) + " tab(s); viewers expand them differently"));
+        }
+        tabsOnLine = 0;
+        ++line;
+        column = 1;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            const bool crlf = i + 1 < text.size() && text[i + 1] == '\n';
+            const bool crcrlf = i + 2 < text.size() && text[i + 1] == '\r' && text[i + 2] == '\n';
+            if (crcrlf) {
+                findings.push_back(Make(file, line, column, Severity::Problem, "cr-cr-lf",
+                                        "line ends with CR CR LF; it reads as an extra empty line"));
+            } else if (!crlf) {
+                const bool previousWasCr = i > 0 && text[i - 1] == '\r';
+                if (!previousWasCr) {
+                    findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
+                                            "line ends with a lone CR, not CR LF"));
+                }
+            }
+            if (crlf) ++i;
+            endLine();
+            continue;
+        }
+        if (c == '\n') {
+            findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
+                                    "lone LF inside the line; the renderer does not break here"));
+        } else if (c == '\t') {
+            if (tabsOnLine++ == 0) tabColumn = column;
+        } else if (c == '\0' && !nulReported) {
+            nulReported = true;
+            findings.push_back(Make(file, line, column, Severity::Problem, "nul",
+                                    column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
+                                                : "NUL byte: the rest of this line is dropped"));
+        }
+        ++column;
+    }
+    if (!text.empty() && text.back() != '\r' && text.back() != '\n') {
+        findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
+                                "last line has no line break (the rendering adds CR LF)"));
+    }
+    if (tabsOnLine > 0) endLine();
+    const Utf8Reading utf8 = ReadAsUtf8(text);
+    if (ReadsAsUtf8(utf8)) {
+        std::size_t at = 0, lineOf = 1;
+        for (std::size_t i = 0; i < utf8.firstOffset; ++i) {
+            if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))) {
+                ++lineOf;
+                at = i + 1;
+            }
+        }
+        findings.push_back(Make(file, lineOf, utf8.firstOffset - at + 1, Severity::Problem, "utf8",
+                                "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
+                                    " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437"));
+    }
+    return findings;
+}
+
+std::vector<Finding> CheckTemplates(const CheckRequest& request) {
+    std::vector<Finding> findings;
+    if (request.project) CheckLostCharacters(request, findings);
+    for (const CheckedTemplate& checked : request.templates) CheckOneTemplate(request, checked, findings);
+    return findings;
+}
+
+bool HasProblems(const std::vector<Finding>& findings) {
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const Finding& f) { return f.severity == Severity::Problem; });
+}
+
+std::string FindingsText(const std::vector<Finding>& findings) {
+    std::string out;
+    for (const Finding& f : findings) {
+        out += Cp1252ToUtf8(f.file);
+        if (f.line > 0) out += ':' + to_string(f.line);
+        if (f.column > 0) out += ':' + to_string(f.column);
+        out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
+    }
+    return out;
+}
+
+std::string FindingsJson(const std::vector<Finding>& findings) {
+    std::size_t problems = 0;
+    std::string out = "{\n  \"findings\": [";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& f = findings[i];
+        if (f.severity == Severity::Problem) ++problems;
+        out += i == 0 ? "\n    {" : ",\n    {";
+        out += "\"file\": ";
+        AppendJsonString(out, Cp1252ToUtf8(f.file));
+        out += ", \"line\": " + to_string(f.line) + ", \"column\": " + to_string(f.column) + ", \"severity\": \"" +
+               SeverityName(f.severity) + "\", \"code\": \"" + f.code + "\", \"message\": ";
+        AppendJsonString(out, f.message);
+        out += '}';
+    }
+    out += findings.empty() ? "],\n" : "\n  ],\n";
+    out += "  \"problems\": " + to_string(problems) + "\n}\n";
+    return out;
+}
+
+}  // namespace glyphwright::cli

@@ -1,0 +1,28 @@
+#pragma once
+// Code page 437 as the glyphs a DOS screen showed, and code page 1252 for the values typed
+// into the form, as Unicode: what the export and the report of lost characters need.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace glyphwright::cli {
+
+// Every byte's glyph, the control range included (0x01 is a smiling face, 0x0D a note);
+// 0x00 is a blank, as the screen showed it.
+extern const std::array<char32_t, 256> kCp437Glyphs;
+
+// The Unicode character of a byte in code page 1252; the five unassigned bytes map to the C1
+// control of the same number, as the platform maps them.
+char32_t Cp1252ToUnicode(unsigned char byte);
+
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+// The bytes as UTF-8, each byte by its CP437 glyph, except that CR, LF and tab stay line
+// structure.
+std::string Cp437ToUtf8(std::string_view bytes);
+
+// The bytes as UTF-8 read as code page 1252.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+}  // namespace glyphwright::cli

@@ -1,0 +1,253 @@
+// glyphwright-cli: renders, checks and exports NFO and DIZ files without the window, for
+// release scripts. Exit codes: 0 done, 1 a check found problems, 2 bad usage or unreadable input.
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/cli_check.h"
+#include "cli/cli_export.h"
+#include "cli/cli_io.h"
+#include "cli/cli_render.h"
+#include "cli/project_values.h"
+#include "cli/word_wrap.h"
+#include "output/release_paths.h"
+#include "platform/files.h"
+
+namespace glyphwright::cli {
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kProblemsFound = 1;
+constexpr int kBadInput = 2;
+
+constexpr char kUsage[] =
+    "usage:\n"
+    "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
+    "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
+    "  glyphwright-cli export IN.nfo --utf8 | --html [--out FILE]\n"
+    "  glyphwright-cli --help\n";
+
+constexpr char kHelp[] =
+    "\n"
+    "render  fills the templates from the project as \"Make NFO\" and \"Make DIZ\" do and writes\n"
+    "        the CP437 result to standard output (NFO first, then DIZ), or with --out into DIR\n"
+    "        as <Team Name>.nfo and File_ID.diz. Text blocks wrap at N columns, the width of\n"
+    "        the window's text boxes (70) unless --wrap says otherwise; --wrap 0 does not wrap.\n"
+    "check   lists the room each placeholder has (centred and aligned) and the problems that\n"
+    "        move borders or garble the file: values that will not be placed, characters the\n"
+    "        OEM code page lacks, DIZ files over 45 columns or 10 lines, line ends other than\n"
+    "        CR LF, tabs, NUL bytes, byte-order marks, bytes that read as UTF-8. One finding a\n"
+    "        line, or a JSON document with --json. Exit code 1 when a problem was found.\n"
+    "export  converts a CP437 NFO to UTF-8 (--utf8) or to a self-contained HTML page (--html),\n"
+    "        to standard output or FILE.\n"
+    "\n"
+    "exit codes: 0 success, 1 check found problems, 2 bad usage or unreadable input\n";
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "glyphwright-cli: %s\n", message.c_str());
+    return kBadInput;
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "glyphwright-cli: %s\n%s", message.c_str(), kUsage);
+    return kBadInput;
+}
+
+// Options as given: each name to its values, in order; flags hold one empty value.
+struct Arguments {
+    std::multimap<std::string, std::string> options;
+    std::vector<std::string> positional;
+
+    bool Has(const std::string& name) const { return options.count(name) > 0; }
+    std::string Value(const std::string& name) const {
+        const auto found = options.find(name);
+        return found == options.end() ? std::string() : found->second;
+    }
+    std::vector<std::string> Values(const std::string& name) const {
+        std::vector<std::string> values;
+        const auto range = options.equal_range(name);
+        for (auto it = range.first; it != range.second; ++it) values.push_back(it->second);
+        return values;
+    }
+};
+
+struct OptionRule {
+    const char* name;
+    bool takesValue;
+    bool repeatable;
+};
+
+bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules, Arguments& parsed,
+                    std::string& error) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& candidate : rules) {
+            if (arg == candidate.name) rule = &candidate;
+        }
+        if (!rule) {
+            error = "unknown option " + arg + " for " + argv[1];
+            return false;
+        }
+        if (!rule->repeatable && parsed.Has(arg)) {
+            error = "option " + arg + " given twice";
+            return false;
+        }
+        if (!rule->takesValue) {
+            parsed.options.emplace(arg, std::string());
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = "option " + arg + " needs a value";
+            return false;
+        }
+        parsed.options.emplace(arg, argv[++i]);
+    }
+    return true;
+}
+
+// --wrap N: a number of columns, 0 for none.
+bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
+    wrap = kTextBlockColumns;
+    if (!args.Has("--wrap")) return true;
+    const std::string text = args.Value("--wrap");
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) {
+        error = "--wrap wants a number of columns (0 to 999999), not \"" + text + "\"";
+        return false;
+    }
+    wrap = static_cast<std::size_t>(std::strtoul(text.c_str(), nullptr, 10));
+    return true;
+}
+
+bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::string& error) {
+    if (!args.Has("--project")) return true;
+    return OpenProject(args.Value("--project"), form, error);
+}
+
+int Render(const Arguments& args) {
+    if (!args.positional.empty()) return UsageError("render takes no file without an option: " + args.positional[0]);
+    if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("render needs --nfo and/or --diz");
+    std::string error;
+    std::size_t wrap = 0;
+    if (!ParseWrap(args, wrap, error)) return UsageError(error);
+    MemoryProjectForm form;
+    if (!LoadForm(args, form, error)) return Fail(error);
+
+    std::string nfoBytes, dizBytes;
+    if (args.Has("--nfo") && !ReadInput(args.Value("--nfo"), nfoBytes, error)) return Fail(error);
+    if (args.Has("--diz") && !ReadInput(args.Value("--diz"), dizBytes, error)) return Fail(error);
+
+    const FieldTable values = form.FieldValues();
+    std::string nfo, diz;
+    if (args.Has("--nfo")) nfo = DocumentText(RenderNfoDocument(nfoBytes, values, WrapTextBlocks(form, wrap)));
+    if (args.Has("--diz")) diz = DocumentText(RenderDizDocument(dizBytes, values));
+
+    if (!args.Has("--out")) {
+        if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
+        return kSuccess;
+    }
+    const std::string folder = args.Value("--out");
+    if (!platform::DirectoryExists(folder) && !platform::CreateOneDirectory(folder)) {
+        return Fail(folder + ": output folder does not exist and cannot be created");
+    }
+    // The names "Save NFO && DIZ" gives the files.
+    if (args.Has("--nfo") &&
+        !WriteOutput(JoinPath(folder, form.GetText(ReleaseField('F')) + ".nfo"), nfo, error)) {
+        return Fail(error);
+    }
+    if (args.Has("--diz") && !WriteOutput(JoinPath(folder, "File_ID.diz"), diz, error)) return Fail(error);
+    return kSuccess;
+}
+
+int Export(const Arguments& args) {
+    if (args.positional.size() != 1) return UsageError("export takes exactly one input file");
+    if (args.Has("--utf8") == args.Has("--html")) return UsageError("export needs one of --utf8 and --html");
+    const std::string& input = args.positional[0];
+    std::string bytes, error;
+    if (!ReadInput(input, bytes, error)) return Fail(error);
+    const std::string name = input.substr(platform::FolderPart(input).size());
+    const std::string out = args.Has("--utf8") ? ExportUtf8(bytes) : ExportHtml(bytes, name);
+    if (!WriteOutput(args.Value("--out"), out, error)) return Fail(error);
+    return kSuccess;
+}
+
+int Check(const Arguments& args) {
+    if (!args.positional.empty()) return UsageError("check takes no file without an option: " + args.positional[0]);
+    if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("check needs --nfo and/or --diz");
+    std::string error;
+    CheckRequest request;
+    if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
+    MemoryProjectForm form;
+    if (args.Has("--project")) {
+        if (!LoadForm(args, form, error)) return Fail(error);
+        request.project = &form;
+        request.projectPath = args.Value("--project");
+    }
+    for (const auto& [option, kind] : {std::pair<const char*, TemplateKind>{"--nfo", TemplateKind::Nfo},
+                                       std::pair<const char*, TemplateKind>{"--diz", TemplateKind::Diz}}) {
+        for (const std::string& path : args.Values(option)) {
+            CheckedTemplate checked{path, kind, {}};
+            if (!ReadInput(path, checked.bytes, error)) return Fail(error);
+            request.templates.push_back(std::move(checked));
+        }
+    }
+    const std::vector<Finding> findings = CheckTemplates(request);
+    const std::string report = args.Has("--json") ? FindingsJson(findings) : FindingsText(findings);
+    if (!WriteOutput("-", report, error)) return Fail(error);
+    return HasProblems(findings) ? kProblemsFound : kSuccess;
+}
+
+int Run(int argc, char** argv) {
+    if (argc < 2) return UsageError("no command given");
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        std::fputs(kHelp, stdout);
+        return kSuccess;
+    }
+    for (int i = 2; i < argc; ++i) {
+        if (std::string(argv[i]) == "--help") {
+            std::fputs(kUsage, stdout);
+            std::fputs(kHelp, stdout);
+            return kSuccess;
+        }
+    }
+    Arguments args;
+    std::string error;
+    if (command == "render") {
+        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
+                                         {"--out", true, false}, {"--wrap", true, false}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Render(args);
+    }
+    if (command == "check") {
+        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
+                                         {"--wrap", true, false}, {"--json", false, false}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Check(args);
+    }
+    if (command == "export") {
+        if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--out", true, false}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Export(args);
+    }
+    return UsageError("unknown command \"" + command + "\"");
+}
+
+}  // namespace
+}  // namespace glyphwright::cli
+
+int main(int argc, char** argv) { return glyphwright::cli::Run(argc, argv); }
