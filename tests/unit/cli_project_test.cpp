@@ -1,0 +1,102 @@
+// Project files read by the command-line companion: the same rows and reading rules as "Open
+// Project", natively through the portable INI reader and under Wine through the platform's
+// profile functions; both builds run these cases and must give the same values.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/cli_render.h"
+#include "cli/project_values.h"
+#include "model/form_item.h"
+#include "platform/files.h"
+#include "temp_folder.h"
+
+namespace glyphwright::cli {
+namespace {
+
+using glyphwright::testing::TempFolder;
+
+bool Write(const std::string& path, const std::string& bytes) { return platform::WriteFileReplacing(path, bytes); }
+
+TEST(CliProject, ReadsWithThePlatformRules) {
+    TempFolder folder;
+    const std::string path = folder.File("p.gwp");
+    const std::string longValue(5000, 'v');
+    ASSERT_TRUE(Write(path,
+                      "[application]\r\n"
+                      "  NAME  =   My Tool   \r\n"          // names without case, blanks trimmed
+                      "Copyright=\"  quoted  \"\r\n"        // one pair of quotes stripped
+                      "Site='a'b'\r\n"                      // the outer pair only
+                      "Langauge=\"\"x\"\"\r\n"
+                      "[Team]\r\nName=XYZ\r\nName=Second\r\n"  // the first key counts
+                      "[RELEASE]\r\nType=" + longValue + "\r\nDate=not a date\r\n"
+                      "[RACKAGE]\r\nDelimiter=_\r\nTeam=GRP\r\nSpacer=-\r\nName=typed by hand\r\n"
+                      "[ARCHIVER]\r\nWinRAR=7\r\n7zip=x\r\n"
+                      "[INFO]\r\nDescription=one{#}two{#}{#}\r\nGreetings=\"  hi  \"\r\n"));
+    MemoryProjectForm form;
+    const std::string today = form.GetDateText();
+    std::string error;
+    ASSERT_TRUE(OpenProject(path, form, error)) << error;
+    EXPECT_EQ(form.GetText(ReleaseField('A')), "My Tool");
+    EXPECT_EQ(form.GetText(ReleaseField('B')), "  quoted  ");
+    EXPECT_EQ(form.GetText(ReleaseField('C')), "a'b");
+    EXPECT_EQ(form.GetText(ReleaseField('D')), "\"x\"");
+    EXPECT_EQ(form.GetText(ReleaseField('F')), "XYZ");
+    EXPECT_EQ(form.GetText(ReleaseField('L')), longValue);  // values are read whole
+    EXPECT_EQ(form.GetDateText(), today);                   // an unreadable date keeps the picker's
+    EXPECT_EQ(form.GetText(ReleaseField('Q')), "My-Tool");  // derived again, not as typed
+    EXPECT_TRUE(form.GetButton(FormItem::WinRarButton));
+    EXPECT_FALSE(form.GetButton(FormItem::SevenZipButton));
+    EXPECT_EQ(form.GetText(ReleaseField('R')), "one\r\ntwo\r\n\r\n");
+    EXPECT_EQ(form.GetText(ReleaseField('S')), "");  // a missing block is empty
+    EXPECT_EQ(form.GetText(ReleaseField('U')), "  hi  ");
+
+    const FieldTable values = form.FieldValues();
+    EXPECT_EQ(values['Q' - 'A'], "My-Tool_GRP");  // File Name, Delimiter, Team
+    EXPECT_EQ(WrapTextBlocks(form, 70)[0], (std::vector<std::string>{"one", "two", "", ""}));
+}
+
+TEST(CliProject, StartsAsTheWindowStarts) {
+    TempFolder folder;
+    const std::string path = folder.File("p.gwp");
+    ASSERT_TRUE(Write(path, "[APPLICATION]\r\nName=A B\r\n[RELEASE]\r\nDate=07.12.2024\r\n"));
+    MemoryProjectForm form;
+    std::string error;
+    ASSERT_TRUE(OpenProject(path, form, error)) << error;
+    const FieldTable values = form.FieldValues();
+    EXPECT_EQ(values['Q' - 'A'], "A.B-");  // Spacer "." and Delimiter "-" by default
+#ifndef _WIN32
+    EXPECT_EQ(values['N' - 'A'], "07.12.2024");  // the portable build's short date picture
+#endif
+}
+
+TEST(CliProject, RefusesWhatIsNoProject) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {"junk.gwp", std::string("\x7f" "ELF\x00\x01\x02[\xff\xfe=\r\n\x00", 14), "not a project file"},
+        {"other.ini", "[TEAM INFORMATION]\r\nGreetings=hi\r\n", "not a project file"},
+        {"empty.gwp", "", "not a project file"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Write(folder.File(c.name), c.bytes));
+        MemoryProjectForm form;
+        std::string error;
+        EXPECT_FALSE(OpenProject(folder.File(c.name), form, error)) << c.name;
+        EXPECT_NE(error.find(c.name), std::string::npos) << error;
+        EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
+    MemoryProjectForm form;
+    std::string error;
+    EXPECT_FALSE(OpenProject(folder.File("missing.gwp"), form, error));
+    EXPECT_NE(error.find("no such file"), std::string::npos) << error;
+    EXPECT_FALSE(OpenProject(folder.Path(), form, error));
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace glyphwright::cli
