@@ -2,10 +2,49 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
+#include "app/project_form.h"
+#include "app/release_record.h"
+#include "model/project_file.h"
+#include "platform/files.h"
 
 namespace glyphwright {
 
-void OpenProject(MainWindow&) {}
-void SaveProject(MainWindow&) {}
+namespace {
+
+// Both directions share the filter, extension and folder; the dialog's own flags keep the
+// save side open to new names and the open side to existing files only.
+std::optional<std::string> ChooseProjectFile(MainWindow& window, ui::FileDialogDirection direction,
+                                             std::string preset) {
+    ui::FileDialog& dialog = window.fileDialog;
+    dialog.direction = direction;
+    dialog.title.clear();
+    dialog.filter = kProjectFilter;
+    dialog.defaultExtension = kProjectDefaultExtension;
+    dialog.initialFolder = ProjectsFolder(platform::StartFolder());
+    dialog.fileName = std::move(preset);
+    return dialog.Run();
+}
+
+}  // namespace
+
+void OpenProject(MainWindow& window) {
+    if (std::optional<std::string> path =
+            ChooseProjectFile(window, ui::FileDialogDirection::Open, kProjectOpenPreset)) {
+        WindowProjectForm form(window);
+        TransferProject(form, *path, ProjectDirection::Open);
+    }
+    // Also after a cancelled dialog: a hand-edited {Q} gives way to the derived one.
+    DeriveFileName(window);
+}
+
+void SaveProject(MainWindow& window) {
+    EnsureProjectsFolder(platform::StartFolder());
+    if (std::optional<std::string> path =
+            ChooseProjectFile(window, ui::FileDialogDirection::Save,
+                              SaveProjectPresetName(window.Field('A'), window.Field('F')))) {
+        WindowProjectForm form(window);
+        TransferProject(form, *path, ProjectDirection::Save);
+    }
+}
 
 }  // namespace glyphwright

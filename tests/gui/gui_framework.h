@@ -17,6 +17,7 @@ struct DriverOptions {
     std::string shotsDir;      // --shots: where page screenshots go
     std::string templatesDir;  // --templates: sample templates for scenarios that want them
     std::string filter;        // --filter: run only scenarios whose name contains this
+    std::string sevenZipDir;   // --sevenzip: a real 7-Zip (7zG.exe, 7z.exe, 7z.dll) for archive scenarios
 };
 
 const DriverOptions& Options();

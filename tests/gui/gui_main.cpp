@@ -1,4 +1,5 @@
-// gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--filter TEXT]
+// gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
+//               [--filter TEXT]
 // gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N   (start-up time, not a test)
 
 #include <cstdio>
@@ -13,7 +14,7 @@ namespace {
 void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
-        "[--filter TEXT]\n"
+        "[--sevenzip DIR] [--filter TEXT]\n"
         "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N\n");
 }
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--shots") == 0) target = &options.shotsDir;
         else if (std::strcmp(argument, "--templates") == 0) target = &options.templatesDir;
         else if (std::strcmp(argument, "--filter") == 0) target = &options.filter;
+        else if (std::strcmp(argument, "--sevenzip") == 0) target = &options.sevenZipDir;
         else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
         if (!target || !value) {
             PrintUsage();

@@ -1,0 +1,213 @@
+// "Create Release" with a real 7-Zip and with the WinRAR stand-in: the archive's exact name,
+// its contents listed by 7-Zip itself, the exact command line, the order when both archivers
+// are selected, the message when there is nothing to pack, and texts that would split the
+// command line.
+
+#include "app/control_ids.h"
+#include "app_session.h"
+#include "gui_framework.h"
+#include "release_support.h"
+
+namespace glyphwright::guitest {
+namespace {
+
+InstallSpec SpecWithTemplates() {
+    InstallSpec spec;
+    spec.files = {
+        {"Templates\\plain.nfo", "Release {A}\r\nby {F}\r\n"},
+        {"Templates\\plain.diz", "DIZ of {A}\r\n"},
+    };
+    return spec;
+}
+
+// Name "Glyph Tool", Team Name "Crew", release type "Retail", package team "TEAM": the
+// archive name is "Glyph.Tool" + "." + "Retail" + "-" + "TEAM".
+void FillAndSave(AppSession& app) {
+    app.SetText(ids::FieldId('A'), "Glyph Tool");
+    app.SetText(ids::FieldId('F'), "Crew");
+    app.SetText(ids::FieldId('L'), "Retail");
+    app.SetText(ids::kPackageTeam, "TEAM");
+    CHECK_EQ(app.Text(ids::FieldId('Q')), std::string("Glyph.Tool"));
+    CHECK_EQ(app.Text(ids::kDelimiter), std::string("-"));
+    CHECK_EQ(app.Text(ids::kSpacer), std::string("."));
+    app.PostCommand(ids::kCmdMakeNfo);
+    app.PostCommand(ids::kCmdMakeDiz);
+    app.PostCommand(ids::kCmdSaveNfoDiz);
+    app.Settle();
+}
+
+std::vector<ArchiveEntry> SavedFiles(const std::string& folder) {
+    std::vector<ArchiveEntry> files;
+    for (const char* name : {"Crew.nfo", "File_ID.diz"}) {
+        files.push_back({name, ReadBytes(folder + name).value_or("").size()});
+    }
+    return files;
+}
+
+// Posts the command and returns once the program is back from the archivers it waited for.
+void CreateReleaseAndWait(AppSession& app) {
+    app.PostCommand(ids::kCmdCreateRelease);
+    app.Settle();
+}
+
+GUI_SCENARIO(create_release_with_real_7zip) {
+    ArchiverBench bench;
+    bench.Register(ArchiverKind::SevenZip, bench.InstallSevenZip() + "7zFM.exe");
+    AppSession app(SpecWithTemplates());
+    REQUIRE(app.Start());
+    REQUIRE(ButtonChecked(app, ids::kSevenZipButton));
+    FillAndSave(app);
+    const std::string folder = app.Folder() + "Release\\Glyph Tool\\";
+    const std::vector<ArchiveEntry> saved = SavedFiles(folder);
+    REQUIRE(saved[0].size > 0);
+
+    struct Case {
+        const char* options;
+        const char* archive;
+    };
+    const Case cases[] = {
+        {"a -tzip", "Glyph.Tool.Retail-TEAM.zip"},
+        {"a -t7z", "Glyph.Tool.Retail-TEAM.7z"},
+        // The extension follows a case-sensitive search; 7-Zip itself takes the switch either way.
+        {"a -TZIP", "Glyph.Tool.Retail-TEAM.7z"},
+    };
+    for (const Case& c : cases) {
+        FailureContext context(std::string("7-Zip options ") + Describe(c.options));
+        app.SetText(ids::kSevenZipOptions, c.options);
+        CreateReleaseAndWait(app);
+        CHECK(app.MessageBoxes().empty());
+        CHECK_EQ(FolderEntries(folder),
+                 std::string("Crew.nfo | File_ID.diz | ") + c.archive);
+        CHECK_EQ(ListArchive(folder + c.archive).value_or(std::vector<ArchiveEntry>{}), saved);
+        // The next run must not pack this archive along.
+        DeleteFileA((folder + c.archive).c_str());
+    }
+}
+
+GUI_SCENARIO(create_release_with_winrar_command_line) {
+    ArchiverBench bench;
+    const std::string winRar = bench.InstallWinRar();
+    bench.Register(ArchiverKind::WinRar, winRar + "WinRAR.exe");
+    AppSession app(SpecWithTemplates());
+    REQUIRE(app.Start());
+    REQUIRE(ButtonChecked(app, ids::kWinRarButton));
+    FillAndSave(app);
+    const std::string folder = app.Folder() + "Release\\Glyph Tool";
+
+    struct Case {
+        const char* options;
+        const char* parameters;  // after the program path; {F} stands for the release folder
+    };
+    const Case cases[] = {
+        {"a -afzip -ep1", "a -afzip -ep1 \"{F}\\Glyph.Tool.Retail-TEAM.zip\" \"{F}\\*\""},
+        {"a", "a \"{F}\\Glyph.Tool.Retail-TEAM.rar\" \"{F}\\*\""},
+        {"a -AFZIP", "a -AFZIP \"{F}\\Glyph.Tool.Retail-TEAM.rar\" \"{F}\\*\""},
+        // With empty options the parameters are the two quoted paths alone, after one blank.
+        {"", " \"{F}\\Glyph.Tool.Retail-TEAM.rar\" \"{F}\\*\""},
+    };
+    size_t runs = 0;
+    for (const Case& c : cases) {
+        FailureContext context(std::string("WinRAR options ") + Describe(c.options));
+        app.SetText(ids::kWinRarOptions, c.options);
+        CreateReleaseAndWait(app);
+        const std::vector<WinRarCall> calls = WinRarCalls(winRar);
+        REQUIRE(calls.size() == ++runs);
+        std::string parameters = c.parameters;
+        for (size_t at; (at = parameters.find("{F}")) != std::string::npos;)
+            parameters.replace(at, 3, folder);
+        // The stand-in's folder holds a blank, so its path comes quoted.
+        const std::string expected = "\"" + winRar + "winrar.exe\" " + parameters;
+        CHECK_EQ(calls.back().commandLine, expected);
+        CHECK_EQ(JoinNames(calls.back().seen), std::string("Crew.nfo | File_ID.diz"));
+    }
+
+    // A double quote in the archive name would end the quoted argument early and hand the
+    // archiver arguments nobody wrote: nothing is started, and nothing is said.
+    app.SetText(ids::kWinRarOptions, "a");
+    app.SetText(ids::kPackageTeam, "TE\" \"C:\\elsewhere\\*");
+    CreateReleaseAndWait(app);
+    CHECK(app.MessageBoxes().empty());
+    CHECK_EQ(WinRarCalls(winRar).size(), runs);
+}
+
+GUI_SCENARIO(create_release_both_archivers_from_project) {
+    ArchiverBench bench;
+    const std::string winRar = bench.InstallWinRar();
+    bench.Register(ArchiverKind::WinRar, winRar + "WinRAR.exe");
+    bench.Register(ArchiverKind::SevenZip, bench.InstallSevenZip() + "7zFM.exe");
+    InstallSpec spec = SpecWithTemplates();
+    spec.files.push_back({"Projects\\both.gwp",
+                          "[APPLICATION]\r\nName=Both Ways\r\n"
+                          "[TEAM]\r\nName=Crew\r\n"
+                          "[RELEASE]\r\nType=Retail\r\n"
+                          "[RACKAGE]\r\nDelimiter=-\r\nTeam=TEAM\r\nSpacer=_\r\n"
+                          "[ARCHIVERS OPTION]\r\nWinrar=a -afzip\r\n7zip=a -t7z\r\n"
+                          "[ARCHIVER]\r\nWinRAR=1\r\n7zip=1\r\n"});
+    AppSession app(spec);
+    REQUIRE(app.Start());
+    // Detection selects WinRAR only; the project selects both.
+    CHECK(!ButtonChecked(app, ids::kSevenZipButton));
+    app.PostCommand(ids::kCmdOpenProject);
+    HWND dialog = WaitForFileDialog(app);
+    REQUIRE(dialog != nullptr);
+    SubmitFileDialog(app, dialog, app.Folder() + "Projects\\both.gwp");
+    CHECK(WaitForWindowGone(dialog));
+    app.Settle();
+    CHECK_EQ(app.Text(ids::FieldId('Q')), std::string("Both_Ways"));
+    CHECK(ButtonChecked(app, ids::kWinRarButton));
+    CHECK(ButtonChecked(app, ids::kSevenZipButton));
+
+    app.PostCommand(ids::kCmdMakeNfo);
+    app.PostCommand(ids::kCmdMakeDiz);
+    app.PostCommand(ids::kCmdSaveNfoDiz);
+    CreateReleaseAndWait(app);
+    const std::string folder = app.Folder() + "Release\\Both Ways\\";
+    const std::string archive = "Both_Ways_Retail-TEAM.7z";
+    CHECK_EQ(ListArchive(folder + archive).value_or(std::vector<ArchiveEntry>{}), SavedFiles(folder));
+    // WinRAR ran once, after 7-Zip had finished: the finished archive was already there.
+    const std::vector<WinRarCall> calls = WinRarCalls(winRar);
+    REQUIRE(calls.size() == 1);
+    CHECK(calls[0].commandLine.find("Both_Ways_Retail-TEAM.zip\"") != std::string::npos);
+    CHECK_EQ(JoinNames(calls[0].seen), std::string("Both_Ways_Retail-TEAM.7z | Crew.nfo | File_ID.diz"));
+}
+
+GUI_SCENARIO(create_release_without_nfo_asks_for_it) {
+    ArchiverBench bench;
+    const std::string winRar = bench.InstallWinRar();
+    bench.Register(ArchiverKind::WinRar, winRar + "WinRAR.exe");
+    AppSession app(SpecWithTemplates());
+    REQUIRE(app.Start());
+    app.SetText(ids::FieldId('A'), "Unsaved");
+    app.SetText(ids::FieldId('F'), "Crew");
+
+    // No release folder; then a folder with a DIZ but no NFO.
+    for (int round = 0; round < 2; ++round) {
+        FailureContext context(round == 0 ? "no release folder" : "folder without an NFO");
+        if (round == 1) {
+            CreateDirectoryA((app.Folder() + "Release").c_str(), nullptr);
+            CreateDirectoryA((app.Folder() + "Release\\Unsaved").c_str(), nullptr);
+            WriteFileBytes(app.Folder() + "Release\\Unsaved\\File_ID.diz", "diz\r\n");
+        }
+        app.PostCommand(ids::kCmdCreateRelease);
+        std::vector<HWND> boxes;
+        WaitUntil([&] { return !(boxes = app.MessageBoxes()).empty(); });
+        REQUIRE(boxes.size() == 1);
+        const SeenMessageBox seen = AppSession::ReadMessageBox(boxes[0]);
+        CHECK_EQ(seen.caption, std::string("iNFO"));
+        CHECK_EQ(seen.text, std::string("Please!\r\nFirst, create and save NFO/DIZ files."));
+        CHECK(GetWindow(boxes[0], GW_OWNER) == app.Window());
+        AppSession::AnswerMessageBox(boxes[0], IDOK);
+        CHECK(WaitForWindowGone(boxes[0]));
+        app.Settle();
+        CHECK(WinRarCalls(winRar).empty());
+    }
+
+    app.PostCommand(ids::kCmdMakeNfo);
+    app.PostCommand(ids::kCmdSaveNfoDiz);
+    CreateReleaseAndWait(app);
+    CHECK(app.MessageBoxes().empty());
+    CHECK_EQ(WinRarCalls(winRar).size(), size_t(1));
+}
+
+}  // namespace
+}  // namespace glyphwright::guitest
