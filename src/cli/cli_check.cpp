@@ -65,11 +65,14 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
     std::string before = line;
     for (std::size_t k = 0; k < tags.size(); ++k) {
         tags[k] = PlaceholderTags[k];
-        const std::string after = SubstituteLine(line, tags, values);
         const std::string& tag = PlaceholderTags[k];
+        // Only occurrences of its own tag are touched by a placeholder's turn (a value placed
+        // earlier may have brought one in, so look at the line as it stands).
+        if (before.find(tag) == std::string::npos) continue;
+        const std::string after = SubstituteLine(line, tags, values);
         const std::string& value = values[k];
         const std::size_t length = value.empty() ? 3 : value.size();
-        if (CountOf(before, tag) > 0 && value.find(tag) == std::string::npos) {
+        if (value.find(tag) == std::string::npos) {
             for (std::size_t at = after.find(tag); at != std::string::npos; at = after.find(tag, at + 3)) {
                 const std::size_t roomAt = std::min(at, before.size() - 3);
                 findings.push_back(Make(file, lineNumber, at + 1, Severity::Problem, "not-placed",

@@ -1,6 +1,7 @@
 #include "cli/placeholder_room.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "render/text.h"
@@ -42,6 +43,9 @@ std::size_t CentredRoom(std::string_view line, std::size_t column) {
 
 std::vector<PlaceholderRoom> FindPlaceholders(std::string_view line) {
     std::vector<PlaceholderRoom> found;
+    // The label test holds for the line and letter, whichever occurrence: test each letter once.
+    int labelLetters[21];
+    std::fill(std::begin(labelLetters), std::end(labelLetters), -1);
     for (std::size_t i = 0; i + kTag <= line.size(); ++i) {
         if (line[i] != '{' || line[i + 2] != '}' || line[i + 1] < 'A' || line[i + 1] > 'U') continue;
         PlaceholderRoom room;
@@ -60,7 +64,9 @@ std::vector<PlaceholderRoom> FindPlaceholders(std::string_view line) {
             const std::size_t position = i + 1;
             room.centredPlacement = !room.labelLine && position >= kCentreFirst && position <= kCentreLast;
         } else {
-            room.labelLine = MatchMask(line, "*:*" + tag + "*") || MatchMask(line, "*.." + tag + "*");
+            int& known = labelLetters[room.letter - 'A'];
+            if (known < 0) known = MatchMask(line, "*:*" + tag + "*") || MatchMask(line, "*.." + tag + "*");
+            room.labelLine = known != 0;
             room.centredPlacement = !room.labelLine;
         }
         found.push_back(room);

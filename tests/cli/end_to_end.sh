@@ -1,0 +1,96 @@
+#!/bin/sh
+# End-to-end tests of glyphwright-cli on the sample templates and on bad inputs: exit codes,
+# messages that name the file, and no crash or hang (each run is bounded by `timeout`).
+# usage: tests/cli/end_to_end.sh path/to/glyphwright-cli
+set -u
+CLI=${1:?usage: $0 path/to/glyphwright-cli}
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+T=$ROOT/templates
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/gw-cli-e2e.XXXXXX")
+trap 'chmod -R u+w "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
+FAILED=0
+PASSED=0
+
+# run NAME EXPECTED_CODE [MESSAGE_PART] -- ARGS...: stderr must hold MESSAGE_PART when given.
+run() {
+  name=$1 expected=$2 message=$3
+  shift 4
+  timeout 60 "$CLI" "$@" >"$WORK/out" 2>"$WORK/err"
+  code=$?
+  if [ "$code" -ne "$expected" ]; then
+    echo "FAIL $name: exit code $code, expected $expected"; sed 's/^/  stderr: /' "$WORK/err" | head -5
+    FAILED=$((FAILED + 1)); return
+  fi
+  if [ -n "$message" ] && ! grep -qF -- "$message" "$WORK/err"; then
+    echo "FAIL $name: stderr lacks \"$message\""; sed 's/^/  stderr: /' "$WORK/err" | head -5
+    FAILED=$((FAILED + 1)); return
+  fi
+  PASSED=$((PASSED + 1))
+}
+
+check() {  # check NAME CONDITION...
+  name=$1; shift
+  if "$@"; then PASSED=$((PASSED + 1)); else echo "FAIL $name"; FAILED=$((FAILED + 1)); fi
+}
+
+printf '[APPLICATION]\r\nName=Sample Tool\r\nCopyright=Maker Co 2024\r\nSite=www.example.org\r\nLangauge=English\r\nType=Utility\r\n[TEAM]\r\nName=XYZ\r\nSupplied=Razorwire\r\nCracked=Nightowl\r\nCoded=Quillion\r\nTested=Razorwire\r\nPackaged=Nightowl\r\n[RELEASE]\r\nType=Retail\r\nProtection=Serial\r\nDate=07.12.2024\r\nSize=01 x 2.88 MB\r\nOs=Windows 11\r\n[RACKAGE]\r\nDelimiter=-\r\nTeam=XYZ\r\nSpacer=.\r\n[INFO]\r\nDescription=A tool.{#}Second line.\r\nInstall Info=Run Setup.exe\r\nGreetings=Hello all\r\n' >"$WORK/p.gwp"
+
+# --- the sample templates ----------------------------------------------------------------
+run help 0 "" -- --help
+grep -q "exit codes" "$WORK/out"; check "help text" test $? -eq 0
+for nfo in "$T"/*.nfo; do
+  run "render $(basename "$nfo")" 0 "" -- render --project "$WORK/p.gwp" --nfo "$nfo"
+  check "render $(basename "$nfo") fills {A}" grep -q "Sample Tool" "$WORK/out"
+  check "render $(basename "$nfo") leaves no {A}" sh -c "! grep -q '{A}' '$WORK/out'"
+  run "check $(basename "$nfo")" 0 "" -- check --nfo "$nfo" --project "$WORK/p.gwp"
+  run "export utf8 $(basename "$nfo")" 0 "" -- export "$nfo" --utf8
+  check "export $(basename "$nfo") is UTF-8" iconv -f UTF-8 -t UTF-32 "$WORK/out" -o /dev/null
+done
+for diz in "$T"/*.diz; do
+  run "render $(basename "$diz")" 0 "" -- render --project "$WORK/p.gwp" --diz "$diz"
+  run "check $(basename "$diz")" 0 "" -- check --diz "$diz" --project "$WORK/p.gwp" --json
+done
+run "render into a folder" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --diz "$T/Classic.diz" --out "$WORK/rel"
+check "NFO named after the team" test -s "$WORK/rel/XYZ.nfo"
+check "File_ID.diz written" test -s "$WORK/rel/File_ID.diz"
+"$CLI" render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" >"$WORK/stdout.nfo"
+check "stdout and file agree" cmp -s "$WORK/stdout.nfo" "$WORK/rel/XYZ.nfo"
+run "export html" 0 "" -- export "$T/Blocks.nfo" --html --out "$WORK/b.html"
+check "html page" grep -q "line-height: 1" "$WORK/b.html"
+
+# A value with no room makes check report it and exit 1.
+sed 's/^Name=Sample Tool/Name=A name far too long to fit into the middle of the box without moving the border at all/' "$WORK/p.gwp" >"$WORK/long.gwp"
+run "check finds an unplaced value" 1 "" -- check --nfo "$T/Classic.diz" --project "$WORK/long.gwp"
+check "check names the placeholder" grep -q "{A} value of .* is not placed" "$WORK/out"
+
+# --- bad usage and bad inputs ---------------------------------------------------------------
+run "no command" 2 "no command" --
+run "unknown command" 2 "unknown command" -- frobnicate
+run "unknown option" 2 "unknown option --bogus" -- render --bogus x
+run "render without template" 2 "needs --nfo" -- render --project "$WORK/p.gwp"
+run "bad wrap" 2 "--wrap" -- render --nfo "$T/Classic.nfo" --wrap abc
+run "export without format" 2 "--utf8" -- export "$T/Classic.nfo"
+run "missing template" 2 "$WORK/none.nfo: no such file" -- render --nfo "$WORK/none.nfo"
+run "missing project" 2 "$WORK/none.gwp: no such file" -- render --project "$WORK/none.gwp" --nfo "$T/Classic.nfo"
+run "folder as template" 2 "is a folder" -- check --nfo "$WORK"
+head -c 65536 /dev/urandom >"$WORK/junk.bin"
+run "junk as project" 2 "junk.bin: not a project file" -- render --project "$WORK/junk.bin" --nfo "$T/Classic.nfo"
+run "junk as template renders" 0 "" -- render --project "$WORK/p.gwp" --nfo "$WORK/junk.bin"
+run "junk as template is a problem" 1 "" -- check --nfo "$WORK/junk.bin" --project "$WORK/p.gwp"
+# 10 MB of template lines, and one line of 1 MB.
+awk 'BEGIN { for (i = 0; i < 131072; i++) printf "|  Name ....: {A}              {R}                                |\r\n" }' >"$WORK/big.nfo"
+run "10 MB template" 0 "" -- render --project "$WORK/p.gwp" --nfo "$WORK/big.nfo"
+run "10 MB template check" 0 "" -- check --nfo "$WORK/big.nfo" --project "$WORK/p.gwp"
+awk 'BEGIN { for (i = 0; i < 16384; i++) printf "{A} {B}      {R}                                                  "; printf "\r\n" }' >"$WORK/wide.nfo"
+run "1 MB line" 0 "" -- render --project "$WORK/p.gwp" --nfo "$WORK/wide.nfo"
+run "1 MB line check finds {A} without room" 1 "" -- check --nfo "$WORK/wide.nfo" --project "$WORK/p.gwp"
+mkdir "$WORK/ro" && chmod a-w "$WORK/ro"
+if [ "$(id -u)" != 0 ]; then
+  run "unwritable folder" 2 "cannot be written" -- render --nfo "$T/Classic.nfo" --project "$WORK/p.gwp" --out "$WORK/ro"
+fi
+run "output folder is a file" 2 "cannot be created" -- render --nfo "$T/Classic.nfo" --out "$WORK/p.gwp"
+run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
+run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
+
+echo "glyphwright-cli end-to-end: $PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
