@@ -451,8 +451,11 @@ GUI_SCENARIO(main_window_initial_texts_and_states) {
             ++badLines;
     }
     CHECK_EQ(badLines, 0);
-    for (int id : {ids::kNfoTemplateBox, ids::kDizTemplateBox})
-        CHECK_EQ(app.ListEntries(id).size(), static_cast<size_t>(0));  // no Templates folder
+    // No Templates folder: no NFO template, and the DIZ box offers only "no DIZ template".
+    CHECK_EQ(app.ListEntries(ids::kNfoTemplateBox).size(), static_cast<size_t>(0));
+    const std::vector<std::string> diz = app.ListEntries(ids::kDizTemplateBox);
+    CHECK_EQ(diz.size(), static_cast<size_t>(1));
+    if (diz.size() == 1) CHECK_EQ(diz[0], std::string());
 }
 
 // Font handles cannot be read from another process (WM_GETFONT gets no answer across processes
