@@ -81,8 +81,11 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
                                             to_string(AlignedRoom(before, roomAt)) +
                                             " aligned; the placeholder stays"));
             }
-            if (after.size() < before.size()) {
-                findings.push_back(Make(file, lineNumber, before.find(tag) + 1, Severity::Problem, "short-value",
+            // A short value pulls in what follows it; trailing blanks do not matter.
+            const std::size_t first = before.find(tag);
+            const bool followed = before.find_first_not_of(' ', first + 3) != std::string::npos;
+            if (after.size() < before.size() && followed) {
+                findings.push_back(Make(file, lineNumber, first + 1, Severity::Problem, "short-value",
                                         tag + " value of " + to_string(length) + " characters shortens the line by " +
                                             to_string(before.size() - after.size()) +
                                             ": what follows it moves left"));
