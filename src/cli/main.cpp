@@ -35,7 +35,7 @@ constexpr char kHelp[] =
     "render  fills the templates from the project as \"Make NFO\" and \"Make DIZ\" do and writes\n"
     "        the CP437 result to standard output (NFO first, then DIZ), or with --out into DIR\n"
     "        as <Team Name>.nfo and File_ID.diz. Text blocks wrap at N columns, the width of\n"
-    "        the window's text boxes (70) unless --wrap says otherwise; --wrap 0 does not wrap.\n"
+    "        the window's text boxes (69) unless --wrap says otherwise; --wrap 0 does not wrap.\n"
     "check   lists the room each placeholder has (centred and aligned) and the problems that\n"
     "        move borders or garble the file: values that will not be placed, characters the\n"
     "        OEM code page lacks, DIZ files over 45 columns or 10 lines, line ends other than\n"

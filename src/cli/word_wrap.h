@@ -12,7 +12,7 @@ namespace glyphwright::cli {
 
 // The width in characters of the window's text blocks under the fonts the program ships with
 // (see the README for how it was measured).
-inline constexpr std::size_t kTextBlockColumns = 70;
+inline constexpr std::size_t kTextBlockColumns = 69;
 
 // Paragraphs end at CR LF. A paragraph wider than `width` breaks after the last blank that
 // still starts within the line; the blanks at the break stay on the line they end, as the edit

@@ -95,9 +95,12 @@ GUI_SCENARIO(cli_render_equals_make_nfo_and_make_diz) {
     const std::vector<std::string> measured = DisplayedLines(app, FieldId('R'));
     REQUIRE(!measured.empty());
     ReportNote("text block width: " + std::to_string(measured[0].size()) + " characters");
-    CHECK_EQ(measured[0].size(), static_cast<size_t>(70));
+    CHECK_EQ(measured[0].size(), static_cast<size_t>(69));
 
+    // The Spacer before the Name, so the typed form's {Q} is derived with it, as opening the
+    // project derives it.
     std::vector<Value> values = {
+        {kSpacer, "RACKAGE", "Spacer", "_"},
         {FieldId('A'), "APPLICATION", "Name", "Caf\xE9 Tool"},
         {FieldId('B'), "APPLICATION", "Copyright", "Maker Co 2024"},
         {FieldId('C'), "APPLICATION", "Site", "www.example.org"},
@@ -115,19 +118,22 @@ GUI_SCENARIO(cli_render_equals_make_nfo_and_make_diz) {
         {FieldId('P'), "RELEASE", "Os", "Windows 11"},
         {kDelimiter, "RACKAGE", "Delimiter", "-"},
         {kPackageTeam, "RACKAGE", "Team", "XYZ"},
-        {kSpacer, "RACKAGE", "Spacer", "_"},
         {FieldId('R'), "INFO", "Description", kDescription},
         {FieldId('S'), "INFO", "Install Info", kInstall},
         {FieldId('T'), "INFO", "Other Information", kOther},
         {FieldId('U'), "INFO", "Greetings", kGreetings},
     };
-    std::string project;
-    for (const Value& value : values) {
-        app.SetText(value.id, value.text);
-        project += std::string("[") + value.section + "]\r\n" + value.key + "=" + Tokens(value.text) + "\r\n";
-    }
+    for (const Value& value : values) app.SetText(value.id, value.text);
     app.Settle();
-    project += "[RELEASE]\r\nDate=" + app.Text(FieldId('N')) + "\r\n";
+    values.push_back({FieldId('N'), "RELEASE", "Date", app.Text(FieldId('N'))});
+    // Each section once: only the first section of a name is read.
+    std::string project;
+    for (const char* section : {"APPLICATION", "TEAM", "RELEASE", "RACKAGE", "INFO"}) {
+        project += std::string("[") + section + "]\r\n";
+        for (const Value& value : values) {
+            if (std::string(value.section) == section) project += std::string(value.key) + "=" + Tokens(value.text) + "\r\n";
+        }
+    }
     const std::string projectPath = app.Folder() + "release.gwp";
     REQUIRE(WriteBytes(projectPath, project));
 
