@@ -304,7 +304,7 @@ std::vector<HWND> AppSession::TopLevelWindows() const {
         std::vector<HWND> found;
     } search{processId_, {}};
     EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto* search = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
@@ -322,7 +322,7 @@ HWND AppSession::Find(int id) const {
     } search{id, nullptr};
     EnumChildWindows(
         window_,
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto* search = reinterpret_cast<Search*>(data);
             if (GetDlgCtrlID(window) != search->id || IsInnerChildOfCommonControl(window))
                 return TRUE;

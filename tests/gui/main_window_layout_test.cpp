@@ -306,7 +306,7 @@ GUI_SCENARIO(main_window_has_no_unexpected_controls) {
     std::map<int, int> seen;
     EnumChildWindows(
         app.Window(),
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             const std::string parent = AppSession::ClassName(GetParent(window));
             // Combo boxes, date pickers and tab controls make inner windows of their own.
             if (lstrcmpiA(parent.c_str(), "ComboBox") != 0 &&
