@@ -23,14 +23,17 @@ constexpr struct {
     const char* placeholder;
 } kTextBlocks[] = {{'R', "{R}"}, {'S', "{S}"}, {'T', "{T}"}, {'U', "{U}"}};
 
+// The box's current entry in the template folder. An empty name gives the folder itself,
+// which no load can open.
 std::string TemplatePathOf(const ui::ListBox& box) {
     return TemplatePath(platform::StartFolder(), box.CurrentText());
 }
 
 // The raw view: the file's bytes as they are, or nothing when there is no name or no file.
+// The preview ends its text at a NUL byte, as every window text does.
 void ShowTemplate(const ui::ListBox& box, ui::View& preview) {
     const std::string name = box.CurrentText();
-    preview.SetText(name.empty() ? std::string() : ReadTemplateText(TemplatePathOf(box)));
+    preview.SetText(name.empty() ? std::string() : ReadTemplateText(TemplatePath(platform::StartFolder(), name)));
 }
 
 void SubstituteEveryLine(Document& document) {
