@@ -6,6 +6,14 @@
 
 namespace glyphwright::ui {
 
+DWORD FileDialogFlags(FileDialogDirection direction) {
+    DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER |
+                  OFN_ENABLESIZING | OFN_LONGNAMES;
+    // A save dialog that insisted on an existing file could never save under a new name.
+    if (direction == FileDialogDirection::Open) flags |= OFN_FILEMUSTEXIST;
+    return flags;
+}
+
 std::optional<std::string> FileDialog::Run() {
     // The filter is a list of NUL-terminated strings ended by an empty one.
     std::string filterList = filter;
@@ -27,10 +35,7 @@ std::optional<std::string> FileDialog::Run() {
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER |
-                   OFN_ENABLESIZING | OFN_LONGNAMES;
-    // A save dialog that insisted on an existing file could never save under a new name.
-    if (direction == FileDialogDirection::Open) dialog.Flags |= OFN_FILEMUSTEXIST;
+    dialog.Flags = FileDialogFlags(direction);
 
     BOOL chosen = direction == FileDialogDirection::Open ? GetOpenFileNameA(&dialog)
                                                          : GetSaveFileNameA(&dialog);

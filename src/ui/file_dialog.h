@@ -11,6 +11,10 @@ namespace glyphwright::ui {
 
 enum class FileDialogDirection { Open, Save };
 
+// The dialog's OFN_* flags for a direction: both ask before replacing and want an existing
+// folder; only opening wants an existing file, since saving must take new names.
+DWORD FileDialogFlags(FileDialogDirection direction);
+
 class FileDialog {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
