@@ -161,7 +161,7 @@ std::string Narrow(const std::wstring& text) {
     return narrow;
 }
 
-AppSession::AppSession(InstallSpec spec) : spec_(std::move(spec)) {}
+AppSession::AppSession(InstallSpec layout) : layout_(std::move(layout)) {}
 
 AppSession::~AppSession() {
     if (process_) {
@@ -197,7 +197,7 @@ bool AppSession::Install() {
         ReportFailure(__FILE__, __LINE__, "cannot copy " + Options().appPath);
         return false;
     }
-    if (spec_.sampleTemplates) {
+    if (layout_.sampleTemplates) {
         if (Options().templatesDir.empty() ||
             !CopyTree(StripFinalSeparator(Options().templatesDir), folder_ + "Templates")) {
             ReportFailure(__FILE__, __LINE__,
@@ -205,12 +205,12 @@ bool AppSession::Install() {
             return false;
         }
     }
-    if (spec_.configuration &&
-        !WriteWholeFile(folder_ + BaseName(spec_.exeName) + ".ini", *spec_.configuration)) {
+    if (layout_.configuration &&
+        !WriteWholeFile(folder_ + BaseName(layout_.exeName) + ".ini", *layout_.configuration)) {
         ReportFailure(__FILE__, __LINE__, "cannot write the configuration file");
         return false;
     }
-    for (const InstallFile& file : spec_.files) {
+    for (const InstallFile& file : layout_.files) {
         const std::string path = folder_ + file.relativePath;
         CreateFolders(path, true);
         if (!WriteWholeFile(path, file.content)) {
@@ -232,7 +232,7 @@ void AppSession::RemoveFolder() {
 bool AppSession::Start(bool answerMessageBoxes) {
     if (!Install()) return false;
     std::string commandLine = "\"" + ExePath() + "\"";
-    if (!spec_.arguments.empty()) commandLine += " " + spec_.arguments;
+    if (!layout_.arguments.empty()) commandLine += " " + layout_.arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -42,7 +42,7 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 
 class AppSession {
 public:
-    explicit AppSession(InstallSpec spec = {});
+    explicit AppSession(InstallSpec layout = {});
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
@@ -60,7 +60,7 @@ public:
     ULONGLONG StartupMilliseconds() const { return startupMs_; }
 
     const std::string& Folder() const { return folder_; }  // with a trailing backslash
-    std::string ExePath() const { return folder_ + spec_.exeName; }
+    std::string ExePath() const { return folder_ + layout_.exeName; }
     HWND Window() const { return window_; }
     HANDLE Process() const { return process_; }
     DWORD ThreadId() const { return threadId_; }
@@ -147,7 +147,7 @@ private:
     std::vector<HWND> TopLevelWindows() const;
     mutable int postedSinceSettle_ = 0;
 
-    InstallSpec spec_;
+    InstallSpec layout_;
     std::string folder_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

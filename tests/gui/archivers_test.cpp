@@ -104,10 +104,10 @@ GUI_SCENARIO(archiver_detection_at_start) {
     for (const DetectionCase& c : kCases) {
         FailureContext context(c.what);
         ArchiverBench bench;
-        InstallSpec spec;
-        spec.configuration = c.setUp(bench);
+        InstallSpec layout;
+        layout.configuration = c.setUp(bench);
         {
-            AppSession app(spec);
+            AppSession app(layout);
             if (!app.Start()) continue;
             CHECK_EQ(ButtonEnabled(app, ids::kWinRarButton), c.expected.winRarEnabled);
             CHECK_EQ(ButtonChecked(app, ids::kWinRarButton), c.expected.winRarChecked);

@@ -84,9 +84,9 @@ const char kGreetings[] = "Hello to all friends of the group, old and new, near 
                           "reads NFO files to the very end.";
 
 GUI_SCENARIO(cli_render_equals_make_nfo_and_make_diz) {
-    InstallSpec spec;
-    spec.sampleTemplates = true;
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.sampleTemplates = true;
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
 

@@ -36,9 +36,9 @@ struct ListRow {
 };
 
 GUI_SCENARIO(configuration_fills_lists_greetings_and_options) {
-    InstallSpec spec;
-    spec.configuration = kConfiguration;
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.configuration = kConfiguration;
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
 
@@ -99,11 +99,11 @@ GUI_SCENARIO(configuration_fills_lists_greetings_and_options) {
 }
 
 GUI_SCENARIO(configuration_follows_the_executable_name) {
-    InstallSpec spec;
-    spec.exeName = "Renamed.exe";
-    spec.configuration = "[TEAM]\r\nFound\r\n";  // written as Renamed.ini
-    spec.files = {{"Glyphwright.ini", "[TEAM]\r\nIgnored\r\n[ARCHIVERS OPTION]\r\nWinrar=a\r\n"}};
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.exeName = "Renamed.exe";
+    layout.configuration = "[TEAM]\r\nFound\r\n";  // written as Renamed.ini
+    layout.files = {{"Glyphwright.ini", "[TEAM]\r\nIgnored\r\n[ARCHIVERS OPTION]\r\nWinrar=a\r\n"}};
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
     CHECK(app.ListEntries(FieldId('F')) == (Strings{"Found"}));
@@ -137,9 +137,9 @@ void CheckStillWorking(AppSession& app) {
 }
 
 GUI_SCENARIO(configuration_of_junk_bytes_starts_normally) {
-    InstallSpec spec;
-    spec.configuration = NoiseBytes(256 * 1024, 7);
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.configuration = NoiseBytes(256 * 1024, 7);
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
     ReportNote("start-up with a 256 KB junk configuration: " + std::to_string(app.StartupMilliseconds()) + " ms");
@@ -154,9 +154,9 @@ GUI_SCENARIO(configuration_section_of_a_megabyte_is_cut) {
         wsprintfA(entry, "T%07d\r\n", i);
         section += entry;
     }
-    InstallSpec spec;
-    spec.configuration = section + "[TEAM INFORMATION]\r\nGreetings=after the big one\r\n";
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.configuration = section + "[TEAM INFORMATION]\r\nGreetings=after the big one\r\n";
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
     ReportNote("start-up with a 1 MB section: " + std::to_string(app.StartupMilliseconds()) + " ms");

@@ -12,12 +12,12 @@ namespace glyphwright::guitest {
 namespace {
 
 InstallSpec SpecWithTemplates() {
-    InstallSpec spec;
-    spec.files = {
+    InstallSpec layout;
+    layout.files = {
         {"Templates\\plain.nfo", "Release {A}\r\nby {F}\r\n"},
         {"Templates\\plain.diz", "DIZ of {A}\r\n"},
     };
-    return spec;
+    return layout;
 }
 
 // Name "Glyph Tool", Team Name "Crew", release type "Retail", package team "TEAM": the
@@ -135,15 +135,15 @@ GUI_SCENARIO(create_release_both_archivers_from_project) {
     const std::string winRar = bench.InstallWinRar();
     bench.Register(ArchiverKind::WinRar, winRar + "WinRAR.exe");
     bench.Register(ArchiverKind::SevenZip, bench.InstallSevenZip() + "7zFM.exe");
-    InstallSpec spec = SpecWithTemplates();
-    spec.files.push_back({"Projects\\both.gwp",
+    InstallSpec layout = SpecWithTemplates();
+    layout.files.push_back({"Projects\\both.gwp",
                           "[APPLICATION]\r\nName=Both Ways\r\n"
                           "[TEAM]\r\nName=Crew\r\n"
                           "[RELEASE]\r\nType=Retail\r\n"
                           "[RACKAGE]\r\nDelimiter=-\r\nTeam=TEAM\r\nSpacer=_\r\n"
                           "[ARCHIVERS OPTION]\r\nWinrar=a -afzip\r\n7zip=a -t7z\r\n"
                           "[ARCHIVER]\r\nWinRAR=1\r\n7zip=1\r\n"});
-    AppSession app(spec);
+    AppSession app(layout);
     REQUIRE(app.Start());
     // Detection selects WinRAR only; the project selects both.
     CHECK(!ButtonChecked(app, ids::kSevenZipButton));

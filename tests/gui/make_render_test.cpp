@@ -133,11 +133,11 @@ std::string AsTemplateFile(const Lines& lines) {
 }
 
 GUI_SCENARIO(make_nfo_and_diz_render_a_typed_and_picked_form) {
-    InstallSpec spec;
-    spec.configuration = kFormConfiguration;
-    spec.files = {{"Templates\\form.nfo", AsTemplateFile(FormNfoTemplate())},
+    InstallSpec layout;
+    layout.configuration = kFormConfiguration;
+    layout.files = {{"Templates\\form.nfo", AsTemplateFile(FormNfoTemplate())},
                   {"Templates\\form.diz", AsTemplateFile(FormDizTemplate())}};
-    AppSession app(spec);
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
 
@@ -200,9 +200,9 @@ Lines WrapExpected(const Lines& shown, const std::string& siteLine, const std::s
 
 GUI_SCENARIO(make_nfo_follows_wrapping_and_survives_a_vanished_template) {
     const std::string bytes = JoinLines(WrapTemplate());
-    InstallSpec spec;
-    spec.files = {{"Templates\\wrap.nfo", bytes}};
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.files = {{"Templates\\wrap.nfo", bytes}};
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
     const std::string path = app.Folder() + "Templates\\wrap.nfo";
@@ -313,11 +313,11 @@ std::string ShotName(const std::string& prefix, const std::string& templateName)
 }
 
 GUI_SCENARIO(sample_templates_make_nfo_and_diz_with_screenshots) {
-    InstallSpec spec;
-    spec.sampleTemplates = true;
-    spec.configuration = ReadBytes(Options().templatesDir + "\\Glyphwright.ini");
-    REQUIRE(!spec.configuration->empty());
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.sampleTemplates = true;
+    layout.configuration = ReadBytes(Options().templatesDir + "\\Glyphwright.ini");
+    REQUIRE(!layout.configuration->empty());
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
 

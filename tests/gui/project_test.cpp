@@ -170,7 +170,7 @@ std::string ShortDate(WORD year, WORD month, WORD day) {
 }
 
 GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
-    InstallSpec spec;
+    InstallSpec layout;
     const std::string noise = [] {
         std::string bytes;
         unsigned seed = 12345;
@@ -180,7 +180,7 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         }
         return bytes;
     }();
-    spec.files = {
+    layout.files = {
         {"Projects\\dated.gwp", "[RELEASE]\r\nDate=" + ShortDate(2001, 2, 3) + "\r\n"},
         {"Projects\\long-date.gwp", "[RELEASE]\r\nDate=Saturday, February 3, 2001\r\n"},
         {"Projects\\junk-date.gwp", "[RELEASE]\r\nDate=99/99/99 x\r\n"},
@@ -188,7 +188,7 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         {"Projects\\empty.gwp", ""},
         {"Projects\\text.gwp", "just some text\r\n= no section\r\n"},
     };
-    AppSession app(spec);
+    AppSession app(layout);
     REQUIRE(app.Start());
     const int kDate = ids::FieldId('N');
 

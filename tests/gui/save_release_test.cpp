@@ -13,12 +13,12 @@ const int kName = ids::FieldId('A');
 const int kTeamName = ids::FieldId('F');
 
 InstallSpec SpecWithTemplates() {
-    InstallSpec spec;
-    spec.files = {
+    InstallSpec layout;
+    layout.files = {
         {"Templates\\plain.nfo", "Release {A}\r\nby {F}\r\n"},
         {"Templates\\plain.diz", "DIZ of {A}\r\n"},
     };
-    return spec;
+    return layout;
 }
 
 void MakeAndSave(AppSession& app) {

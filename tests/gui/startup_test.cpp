@@ -40,9 +40,9 @@ GUI_SCENARIO(starts_without_configuration_with_empty_lists) {
 }
 
 GUI_SCENARIO(command_line_arguments_are_ignored) {
-    InstallSpec spec;
-    spec.arguments = "--help /s \"C:\\no such\\project.gwp\" Name=Given";
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.arguments = "--help /s \"C:\\no such\\project.gwp\" Name=Given";
+    AppSession app(layout);
     REQUIRE(app.Start());
     CheckOnlyArchiverWarning(app);
     CHECK_EQ(app.Text(FieldId('A')), std::string());

@@ -21,8 +21,8 @@ const std::string kSecondNfo = "second {B}\r\n";
 const std::string kOnlyDiz = "diz {A}\r\n{R}\r\n";
 
 InstallSpec TwoNfoOneDiz() {
-    InstallSpec spec;
-    spec.files = {
+    InstallSpec layout;
+    layout.files = {
         {"Templates\\A-First.NFO", kFirstNfo},  // the extension matches whatever its case
         {"Templates\\b-second.nfo", kSecondNfo},
         {"Templates\\only.Diz", kOnlyDiz},
@@ -32,7 +32,7 @@ InstallSpec TwoNfoOneDiz() {
         {"Templates\\old.diz.bak", "not a template"},
         {"Templates\\folder.nfo\\inside.nfo", "not listed either"},
     };
-    return spec;
+    return layout;
 }
 
 GUI_SCENARIO(template_boxes_list_templates_and_show_the_first_raw) {
@@ -158,9 +158,9 @@ GUI_SCENARIO(template_of_binary_bytes_or_five_megabytes_renders_in_time) {
     const std::string binary = NoiseBytes(64 * 1024, 11, "{");
     std::string hugeRendered;
     const std::string huge = HugeTemplate(5 * 1024 * 1024, hugeRendered);
-    InstallSpec spec;
-    spec.files = {{"Templates\\binary.nfo", binary}, {"Templates\\huge.nfo", huge}};
-    AppSession app(spec);
+    InstallSpec layout;
+    layout.files = {{"Templates\\binary.nfo", binary}, {"Templates\\huge.nfo", huge}};
+    AppSession app(layout);
     REQUIRE(app.Start());
     app.Settle();
     ReportNote("start-up showing a binary template: " + std::to_string(app.StartupMilliseconds()) + " ms");
