@@ -14,20 +14,21 @@ constexpr char kObjectProperty[] = "GlyphwrightControl";
 
 }  // namespace
 
+const char* RegisterPlainClass(const char* name) {
+    // Registering a class twice fails harmlessly; the first registration stands.
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+    return name;
+}
+
 const char* PlainWindowClass() {
-    static const char kName[] = "GlyphwrightPlain";
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kName;
-        RegisterClassA(&windowClass);
-        registered = true;
-    }
+    static const char* const kName = RegisterPlainClass("GlyphwrightPlain");
     return kName;
 }
 

@@ -129,7 +129,10 @@ private:
     AlignCursor alignCursor_;
 };
 
-// Registers (once) a plain window class of this toolkit drawn with the button-face colour.
+// Registers a window class of this toolkit (DefWindowProcA until the toolkit subclasses its
+// windows; button-face background, arrow cursor, double clicks) and returns its name.
+const char* RegisterPlainClass(const char* name);
+// The class of frames-less containers and paint boxes, registered on first use.
 const char* PlainWindowClass();
 
 }  // namespace glyphwright::ui

@@ -10,19 +10,7 @@ namespace glyphwright::ui {
 namespace {
 
 const char* MainWindowClass() {
-    static const char kName[] = "GlyphwrightWindow";
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kName;
-        RegisterClassA(&windowClass);
-        registered = true;
-    }
+    static const char* const kName = RegisterPlainClass("GlyphwrightWindow");
     return kName;
 }
 
