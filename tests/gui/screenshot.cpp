@@ -8,15 +8,6 @@
 namespace glyphwright::guitest {
 namespace {
 
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;  // top-down rows, 3 bytes a pixel
-    bool operator==(const Picture& other) const {
-        return width == other.width && height == other.height && rgb == other.rgb;
-    }
-};
-
 Picture CaptureScreenArea(const RECT& area) {
     Picture picture;
     picture.width = area.right - area.left;
@@ -119,9 +110,9 @@ std::vector<std::uint8_t> EncodePng(const Picture& picture) {
 
 }  // namespace
 
-bool SaveWindowScreenshot(HWND window, const std::string& path) {
+Picture CaptureWindowPicture(HWND window) {
     RECT area{};
-    if (!GetWindowRect(window, &area)) return false;
+    if (!GetWindowRect(window, &area)) return {};
     RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     IntersectRect(&area, &area, &screen);
 
@@ -132,6 +123,11 @@ bool SaveWindowScreenshot(HWND window, const std::string& path) {
         picture = std::move(again);
         return steady;
     }, 5000);
+    return picture;
+}
+
+bool SaveWindowScreenshot(HWND window, const std::string& path) {
+    const Picture picture = CaptureWindowPicture(window);
     if (picture.width == 0) return false;
 
     for (size_t i = 3; i < path.size(); ++i)

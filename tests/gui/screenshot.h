@@ -4,9 +4,23 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace glyphwright::guitest {
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;  // top-down rows, 3 bytes a pixel
+    bool operator==(const Picture& other) const {
+        return width == other.width && height == other.height && rgb == other.rgb;
+    }
+};
+
+// The screen area under the window once it has stopped changing (empty when it is not there).
+Picture CaptureWindowPicture(HWND window);
 
 // Waits until the picture stops changing (the target paints on its own schedule), then writes
 // it. Creates the folders of `path` as needed.
