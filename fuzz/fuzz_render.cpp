@@ -1,8 +1,13 @@
-// Renders arbitrary template bytes with values taken from the input itself, so values can hold
-// placeholders, blanks, colons, braces and line breaks in any mix. Checks the properties that
-// must hold whatever the input:
+// Renders arbitrary template bytes with values taken from the input itself (render_input.h).
+// Checks the properties that must hold whatever the input:
 //   - the document never holds CR or NUL, and joining it gives CR LF after every line;
-//   - a line without any brace group comes back unchanged;
+//   - a line without any of the 17 placeholders comes back unchanged;
+//   - no placeholder is lost or duplicated: with values that hold no brace (and are not a single
+//     byte, which could close a brace pair around it), the brace groups of a rendered line are
+//     those of the template line, in order, less some of the 17 placeholders;
+//   - every value that has room is placed: on a line whose one brace group is a placeholder, a
+//     value whose search text the line holds (aligned, or centred on a line that is no label)
+//     leaves no placeholder behind;
 //   - each text block of m lines turns a template line into exactly m copies and leaves every
 //     other line where it was.
 // Any hang (a repetition that does not end) shows up as a libFuzzer timeout.
@@ -17,67 +22,78 @@
 #include "render/document.h"
 #include "render/field_layout.h"
 #include "render/mask_match.h"
-#include "render/substitution.h"
 #include "render/text.h"
+#include "render_input.h"
 
 namespace {
 
 using namespace glyphwright;
 
-// Splits the input at the first "\x01\x01": the values come before it, the template after.
-// Values are separated by 0x02; a value with a 0x03 in it is a text block, its lines split at
-// 0x03.
-struct Input {
-    FieldTable values;
-    std::vector<std::string> blocks[4];
-    std::string_view templateBytes;
-};
-
-Input Split(std::string_view data) {
-    Input input;
-    std::size_t cut = data.find("\x01\x01");
-    std::string_view head =
-        cut == std::string_view::npos ? std::string_view() : data.substr(0, cut);
-    input.templateBytes = cut == std::string_view::npos ? data : data.substr(cut + 2);
-    std::size_t field = 0;
-    std::size_t block = 0;
-    while (!head.empty() && field < 21) {
-        std::size_t end = head.find('\x02');
-        std::string_view value = head.substr(0, end);
-        if (field < 17) {
-            input.values[field] = std::string(value);
-        } else {
-            std::vector<std::string>& lines = input.blocks[block++];
-            std::size_t start = 0;
-            for (;;) {
-                std::size_t stop = value.find('\x03', start);
-                lines.emplace_back(value.substr(start, stop - start));
-                if (stop == std::string_view::npos) break;
-                start = stop + 1;
-            }
-        }
-        ++field;
-        if (end == std::string_view::npos) break;
-        head = head.substr(end + 1);
-    }
-    return input;
-}
-
 void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-bool HasBraceGroup(const std::string& line) {
+std::vector<std::string> BraceGroups(const std::string& line) {
+    std::vector<std::string> groups;
     for (std::size_t i = 0; i + 2 < line.size(); ++i) {
-        if (line[i] == '{' && line[i + 2] == '}') return true;
+        if (line[i] == '{' && line[i + 2] == '}') groups.push_back(line.substr(i, 3));
     }
-    return false;
+    return groups;
+}
+
+int TagIndex(std::string_view group) {
+    for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+        if (group == PlaceholderTags[k]) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+bool ValuesKeepGroups(const FieldTable& values) {
+    for (const std::string& value : values) {
+        const std::string oem = AnsiToOem(value);
+        if (oem.size() == 1 || oem.find_first_of("{}") != std::string::npos) return false;
+    }
+    return true;
+}
+
+// Whatever brace groups the rendering leaves are the template line's, in order: only
+// placeholders may have gone.
+void RequireOnlyPlaceholdersGone(const std::string& line, const std::string& rendered) {
+    const std::vector<std::string> before = BraceGroups(line);
+    const std::vector<std::string> after = BraceGroups(rendered);
+    std::size_t j = 0;
+    for (const std::string& group : before) {
+        if (j < after.size() && after[j] == group) {
+            ++j;
+        } else {
+            Require(TagIndex(group) >= 0);
+        }
+    }
+    Require(j == after.size());
+}
+
+bool IsLabel(const std::string& line, const std::string& tag) {
+    return MatchMask(line, "*:*" + tag + "*") || MatchMask(line, "*.." + tag + "*");
+}
+
+void RequirePlacedWhereRoom(const std::string& line, const std::string& rendered,
+                            const FieldTable& values) {
+    const std::vector<std::string> groups = BraceGroups(line);
+    if (groups.size() != 1 || TagIndex(groups[0]) < 0) return;
+    const std::string& tag = groups[0];
+    const std::string& value = values[TagIndex(tag)];
+    const std::size_t width = value.empty() ? 3 : value.size();
+    const bool room =
+        line.find(PadRight(tag, width)) != std::string::npos ||
+        (!IsLabel(line, tag) && line.find(PadCenter(tag, width)) != std::string::npos);
+    if (room) Require(BraceGroups(rendered).empty());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const Input input = Split(std::string_view(reinterpret_cast<const char*>(data), size));
+    const fuzzing::RenderInput input =
+        fuzzing::SplitRenderInput(std::string_view(reinterpret_cast<const char*>(data), size));
 
     Document document = ParseDocument(input.templateBytes);
     std::size_t totalBytes = 0;
@@ -88,9 +104,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Require(totalBytes <= input.templateBytes.size());
 
+    const bool keepsGroups = ValuesKeepGroups(input.values);
     for (std::string& line : document) {
         std::string rendered = SubstituteLine(line, PlaceholderTags, input.values);
-        if (!HasBraceGroup(line)) Require(rendered == line);
+        bool holdsPlaceholder = false;
+        for (const std::string& group : BraceGroups(line)) holdsPlaceholder |= TagIndex(group) >= 0;
+        if (!holdsPlaceholder) Require(rendered == line);
+        if (keepsGroups) {
+            RequireOnlyPlaceholdersGone(line, rendered);
+            RequirePlacedWhereRoom(line, rendered, input.values);
+        }
         line = std::move(rendered);
     }
 

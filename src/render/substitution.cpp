@@ -1,5 +1,11 @@
 #include "render/substitution.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <vector>
+
+#include "render/brace_groups.h"
 #include "render/mask_match.h"
 #include "render/placed_value.h"
 #include "render/repeated_replacement.h"
@@ -24,43 +30,241 @@ std::string Mask(std::string_view before, std::string_view middle, std::string_v
     return detail::AnsiLowerCopy(mask);
 }
 
-// A colon anywhere before the placeholder, or two dots directly before it, marks a label: the
-// value then starts at the placeholder instead of being centred over it.
 // Copying a long line only pays when there is something to replace.
-void ReplaceWherePresent(std::string& text, std::string_view search, std::string_view value) {
-    if (FindText(text, search) != std::string_view::npos) {
-        text = ReplaceEachOnce(text, search, value);
-    }
+bool ReplaceWherePresent(std::string& text, std::string_view search, std::string_view value) {
+    if (FindText(text, search) == std::string_view::npos) return false;
+    text = ReplaceEachOnce(text, search, value);
+    return true;
 }
 
+// A colon anywhere before the placeholder, or two dots directly before it, marks a label: the
+// value then starts at the placeholder instead of being centred over it.
 bool IsLabelLine(std::string_view loweredLine, std::string_view tag) {
     return detail::MatchLoweredMask(loweredLine, Mask("*:*", tag, "*")) ||
            detail::MatchLoweredMask(loweredLine, Mask("*..", tag, "*"));
 }
 
+// --- The fast path for PlaceholderTags ---------------------------------------------------------
+
+using TagSet = std::uint32_t;  // bit k stands for PlaceholderTags[k]
+
+constexpr TagSet Bit(std::size_t k) { return TagSet{1} << k; }
+
+// For each byte, the tags whose letter it is in ANSI lower case: the letter of an occurrence
+// as the line tests see it.
+struct LetterTable {
+    TagSet tags[256] = {};
+    LetterTable() {
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+            const char lowered = detail::AnsiLowerByte(static_cast<char>(byte));
+            for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+                if (lowered == detail::AnsiLowerByte(PlaceholderTags[k][1])) tags[byte] |= Bit(k);
+            }
+        }
+    }
+};
+
+const LetterTable& Letters() {
+    static const LetterTable table;
+    return table;
+}
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// Where the placeholders' exact bytes stand in the text being rewritten, in text order, each
+// tag's occurrences chained so that its turn visits only them. Only these can be replaced, and
+// as a placeholder cannot overlap another, each search-text match holds exactly one of them.
+struct Occurrence {
+    std::size_t at;
+    std::size_t tag;
+    std::size_t next = kNone;  // the same tag's next occurrence
+    bool taken = false;        // replaced by its value
+};
+
+struct Occurrences {
+    std::vector<Occurrence> list;
+    std::size_t first[17];
+    std::size_t last[17];
+
+    Occurrences() { Clear(); }
+    void Clear() {
+        list.clear();
+        std::fill(std::begin(first), std::end(first), kNone);
+        std::fill(std::begin(last), std::end(last), kNone);
+    }
+    void NoteIfTag(std::string_view text, std::size_t at) {
+        const char letter = text[at + 1];
+        if (letter < 'A' || letter > 'Q') return;
+        const std::size_t tag = static_cast<std::size_t>(letter - 'A');
+        const std::size_t index = list.size();
+        list.push_back({at, tag});
+        (last[tag] == kNone ? first[tag] : list[last[tag]].next) = index;
+        last[tag] = index;
+    }
+    bool Holds(std::size_t tag) const {
+        for (std::size_t i = first[tag]; i != kNone; i = list[i].next) {
+            if (!list[i].taken) return true;
+        }
+        return false;
+    }
+};
+
+void FindTags(std::string_view text, Occurrences& found) {
+    found.Clear();
+    detail::ForEachBraceGroup(text, [&](std::size_t at) { found.NoteIfTag(text, at); });
+}
+
+// The one pass over the line's brace groups: where the tags stand, and what the mask tests of
+// every tag answer for the line as it came in. The masks only ever ask whether some occurrence
+// (in any case) has a colon somewhere before it, two dots right before it, or enough blanks
+// right after it.
+struct LineFacts {
+    Occurrences exact;
+    TagSet occurs = 0;
+    TagSet label = 0;
+    std::size_t blanksAfter[17] = {};  // the most blanks after one occurrence
+};
+
+void ReadLine(std::string_view line, LineFacts& facts) {
+    const std::size_t colon = line.find(':');
+    const LetterTable& letters = Letters();
+    detail::ForEachBraceGroup(line, [&](std::size_t at) {
+        facts.exact.NoteIfTag(line, at);
+        const TagSet tags = letters.tags[static_cast<unsigned char>(line[at + 1])];
+        if (tags == 0) return;
+        const bool label = (colon != std::string_view::npos && colon < at) ||
+                           (at >= 2 && line[at - 1] == '.' && line[at - 2] == '.');
+        const std::size_t end = line.find_first_not_of(' ', at + 3);
+        const std::size_t blanks = (end == std::string_view::npos ? line.size() : end) - (at + 3);
+        facts.occurs |= tags;
+        if (label) facts.label |= tags;
+        for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+            if ((tags & Bit(k)) && blanks > facts.blanksAfter[k]) facts.blanksAfter[k] = blanks;
+        }
+    });
+}
+
+bool BlanksAt(std::string_view text, std::size_t from, std::size_t count) {
+    if (from > text.size() || text.size() - from < count) return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (text[from + i] != ' ') return false;
+    }
+    return true;
+}
+
+// ReplaceEachOnce of the search text made of `before` blanks, the tag and `after` blanks: each
+// match is an occurrence of the tag with those blanks around it, taken left to right, each
+// search going on after the previous match. A value as long as the search text is written over
+// it; a shorter one (one or two bytes, whose search text is the bare tag) is spliced in, and
+// the later occurrences move with the text.
+void Place(std::string& text, Occurrences& found, std::size_t tag, std::string_view value,
+           std::size_t before, std::size_t after) {
+    const std::size_t searchSize = before + 3 + after;
+    std::vector<std::size_t> matched;
+    std::size_t from = 0;
+    for (std::size_t i = found.first[tag]; i != kNone; i = found.list[i].next) {
+        Occurrence& occurrence = found.list[i];
+        const std::size_t at = occurrence.at;
+        if (occurrence.taken || at < before || at - before < from) continue;
+        if (!BlanksAt(text, at - before, before) || !BlanksAt(text, at + 3, after)) continue;
+        occurrence.taken = true;
+        from = at + 3 + after;
+        if (value.size() == searchSize) {
+            text.replace(at - before, searchSize, value);
+        } else {
+            matched.push_back(i);
+        }
+    }
+    if (matched.empty()) return;
+
+    std::string spliced;
+    spliced.reserve(text.size());
+    std::size_t copied = 0;
+    std::size_t removed = 0;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < found.list.size(); ++i) {
+        Occurrence& occurrence = found.list[i];
+        if (next < matched.size() && matched[next] == i) {
+            spliced.append(text, copied, occurrence.at - before - copied);
+            spliced.append(value);
+            copied = occurrence.at - before + searchSize;
+            removed += searchSize - value.size();
+            ++next;
+        } else if (!occurrence.taken) {
+            occurrence.at -= removed;
+        }
+    }
+    spliced.append(text, copied, std::string::npos);
+    text = std::move(spliced);
+}
+
+// A value of two or more bytes without a brace can neither hold a brace group nor form one
+// with the bytes around it, so placing it moves the known occurrences at most. Any other value
+// goes the plain way, and the occurrences are looked for afresh once it has changed the text.
+std::string SubstitutePresentTags(std::string_view line, const FieldTable& values) {
+    LineFacts facts;
+    ReadLine(line, facts);
+    Occurrences& found = facts.exact;
+    if (found.list.empty()) return std::string(line);
+
+    std::string result(line);
+    for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+        if (!found.Holds(k)) continue;
+        const std::string_view tag = PlaceholderTags[k];
+        const std::string_view value = values[k].empty() ? detail::kEmptyValue : values[k];
+        const std::string oem = detail::PlacedValue(value);
+        const std::size_t width = value.size();
+        const bool centre = !(facts.label & Bit(k));
+        const std::size_t blanks = width > tag.size() ? width - tag.size() : 0;
+        const bool align = (facts.occurs & Bit(k)) && facts.blanksAfter[k] >= blanks;
+
+        if (oem.size() >= 2 && oem.find('{') == std::string::npos &&
+            oem.find('}') == std::string::npos) {
+            if (centre) Place(result, found, k, oem, blanks / 2, blanks - blanks / 2);
+            if (align) Place(result, found, k, oem, 0, blanks);
+            continue;
+        }
+        bool replaced = false;
+        if (centre) replaced |= ReplaceWherePresent(result, PadCenter(tag, width), oem);
+        if (align) replaced |= ReplaceWherePresent(result, PadRight(tag, width), oem);
+        if (replaced) FindTags(result, found);
+    }
+    return result;
+}
+
 }  // namespace
 
-std::string SubstituteLine(std::string_view line, const FieldTable& tags, FieldTable values) {
+namespace detail {
+
+std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values) {
     if (!MatchMask(line, kBraceGroupMask)) return std::string(line);
 
     // Every test looks at the line as it came in; only the replacements see the rewritten one.
-    const std::string loweredLine = detail::AnsiLowerCopy(line);
+    const std::string loweredLine = AnsiLowerCopy(line);
     std::string result(line);
     for (std::size_t k = 0; k < tags.size(); ++k) {
         const std::string_view tag = tags[k];
-        if (values[k].empty()) values[k] = detail::kEmptyValue;
-        const std::string oem = detail::PlacedValue(values[k]);
+        if (values[k].empty()) values[k] = kEmptyValue;
+        const std::string oem = PlacedValue(values[k]);
         const std::size_t width = values[k].size();
 
         if (!IsLabelLine(loweredLine, tag)) {
             ReplaceWherePresent(result, PadCenter(tag, width), oem);
         }
         const std::string aligned = PadRight(tag, width);
-        if (detail::MatchLoweredMask(loweredLine, Mask("*", aligned, "*"))) {
+        if (MatchLoweredMask(loweredLine, Mask("*", aligned, "*"))) {
             ReplaceWherePresent(result, aligned, oem);
         }
     }
     return result;
+}
+
+}  // namespace detail
+
+std::string SubstituteLine(std::string_view line, const FieldTable& tags, FieldTable values) {
+    if (&tags == &PlaceholderTags || tags == PlaceholderTags)
+        return SubstitutePresentTags(line, values);
+    return detail::SubstituteEachTag(line, tags, std::move(values));
 }
 
 }  // namespace glyphwright

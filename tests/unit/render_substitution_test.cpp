@@ -88,7 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"{Q} is the last letter", "File: {Q}        |", Values({{'Q', "My.Tool-XYZ"}}),
                  "File: My.Tool-XYZ|"},
         LineCase{"letters are filled A to Q, so a Name spelling a later placeholder is filled",
-                 "|{A}|", Values({{'A', "{B}"}, {'B', "Foo"}}), "|Foo|"}));
+                 "|{A}|", Values({{'A', "{B}"}, {'B', "Foo"}}), "|Foo|"},
+        LineCase{"a one-byte value can close braces around it into a later placeholder", "{{A}}",
+                 Values({{'A', "B"}, {'B', "xyz"}}), "xyz"},
+        LineCase{"a short value moves what follows, later placeholders included",
+                 "{A}{A} {B}  |{C}|", Values({{'A', "ab"}, {'B', "Hello"}, {'C', "c"}}),
+                 "ababHello |c|"}));
 
 // A value that brings back its own search text must not repeat the replacement for ever.
 INSTANTIATE_TEST_SUITE_P(
