@@ -46,13 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (error.find(path) == std::string::npos) std::abort();  // the message names the file
         return 0;
     }
-    const glyphwright::FieldTable values = form.FieldValues();
-    const TextBlockLines blocks = WrapTextBlocks(form, 70);
-    for (const auto& lines : blocks) {
+    const glyphwright::RenderInput input = ReadRenderInput(form, 70);
+    for (const auto& lines : input.blocks) {
         if (lines.empty()) std::abort();  // a block always shows at least one line
     }
-    RenderNfoDocument(kTemplate, values, blocks);
-    RenderDizDocument(kTemplate, values);
+    glyphwright::RenderNfo(kTemplate, input);
+    glyphwright::RenderDiz(kTemplate, input.lineValues);
     CheckRequest request;
     request.project = &form;
     request.projectPath = path;

@@ -70,7 +70,8 @@ void ApplyArchiverOptionTexts(MainWindow& window) {
 }
 
 void ApplyInstallInfo(MainWindow& window) {
-    window.SetField('S', ReadInstallInfo(CurrentConfigurationPath(), window.Field('L')));
+    window.SetField(kInstallInfoLetter,
+                    ReadInstallInfo(CurrentConfigurationPath(), window.Field(kReleaseTypeLetter)));
 }
 
 }  // namespace glyphwright

@@ -1,13 +1,14 @@
 #include "app/documents.h"
 
 #include "app/main_window.h"
+#include "app/project_form.h"
+#include "ui/edit_lines.h"
 
 namespace glyphwright {
 
 namespace {
 Document nfoDocument;
 Document dizDocument;
-FieldTable fieldValues;
 }  // namespace
 
 Document& NfoDocument() {
@@ -18,14 +19,12 @@ Document& DizDocument() {
     return dizDocument;
 }
 
-const FieldTable& FieldValues() {
-    return fieldValues;
-}
-
-void CollectFieldValues(const MainWindow& window) {
-    const std::size_t last = fieldValues.size() - 1;
-    for (std::size_t i = 0; i < last; ++i) fieldValues[i] = window.Field(static_cast<char>('A' + i));
-    fieldValues[last] = window.Field('Q') + window.delimiter->Text() + window.packageTeam->Text();
+RenderInput ReadRenderInput(MainWindow& window) {
+    const WindowProjectForm form(window);
+    RenderInput input;
+    input.lineValues = ReadLineValues(form);
+    input.blocks = ReadTextBlocks([&window](char letter) { return ui::DisplayedLines(*window.TextBlock(letter)); });
+    return input;
 }
 
 }  // namespace glyphwright

@@ -1,9 +1,9 @@
 #pragma once
 // The program-wide rendering state: the NFO and DIZ documents, which keep their last content
-// between "Make" commands, and the single-line values refreshed from the form before each one.
+// between "Make" commands, and the one place the window's controls are read for a rendering.
 
+#include "model/render_pipeline.h"
 #include "render/document.h"
-#include "render/substitution.h"
 
 namespace glyphwright {
 
@@ -11,10 +11,10 @@ class MainWindow;
 
 Document& NfoDocument();
 Document& DizDocument();
-const FieldTable& FieldValues();
 
-// {A}..{P} as their controls show them; {Q} is File Name + Delimiter + Team, the name the
-// release goes out under.
-void CollectFieldValues(const MainWindow& window);
+// The record as its controls show it, for the length of one command: the single-line values
+// ({Q} as File Name + Delimiter + Team, the name the release goes out under) and the text
+// blocks' lines as the boxes display them, so a wrapped paragraph keeps its shape in the NFO.
+RenderInput ReadRenderInput(MainWindow& window);
 
 }  // namespace glyphwright

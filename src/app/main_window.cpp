@@ -19,13 +19,6 @@ constexpr char kCaption[] = "Glyphwright";
 constexpr int kClientWidth = 531;
 constexpr int kClientHeight = 505;
 constexpr int kFontHeight = -11;
-constexpr char kFirstField = 'A';
-constexpr char kLastField = 'U';
-
-bool IsFieldLetter(char letter) {
-    return letter >= kFirstField && letter <= kLastField;
-}
-
 }  // namespace
 
 MainWindow::MainWindow() = default;
@@ -71,14 +64,14 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::RememberControls() {
     using namespace ids;
-    for (char letter = kFirstField; letter <= kLastField; ++letter) {
-        fields_[static_cast<std::size_t>(letter - kFirstField)] = ControlById(FieldId(letter));
+    for (const Placeholder& field : kPlaceholders) {
+        fields_[static_cast<std::size_t>(field.letter - kFirstPlaceholder)] = ControlById(FieldId(field.letter));
     }
     auto find = [this](auto*& member, int id) {
         member = dynamic_cast<std::remove_reference_t<decltype(member)>>(ControlById(id));
     };
     find(releaseDate, FieldId('N'));
-    find(fileName, FieldId('Q'));
+    find(fileName, FieldId(kFileNameLetter));
     find(delimiter, kDelimiter);
     find(packageTeam, kPackageTeam);
     find(spacer, kSpacer);
@@ -102,14 +95,14 @@ void MainWindow::BindEvents() {
     pages[kPageAbout]->onShown = [this] { ShowLogo(*this); };
     logoBox->onPaint = [this](HDC dc) { PaintLogo(*this, dc); };
 
-    static_cast<ui::TextField*>(FieldControl('A'))->onTextChanged = [this] { DeriveFileName(*this); };
-    FieldDropDown('L')->onTextChanged = [this] { ApplyInstallInfo(*this); };
+    static_cast<ui::TextField*>(FieldControl(kNameLetter))->onTextChanged = [this] { DeriveFileName(*this); };
+    FieldDropDown(kReleaseTypeLetter)->onTextChanged = [this] { ApplyInstallInfo(*this); };
     spacer->onCharTyped = [this](char) { RememberSpacer(*this); };
     spacer->onTextChanged = [this] { ReplaceSpacer(*this); };
     nfoTemplateBox->onSelectionChanged = [this] { ShowNfoTemplate(*this); };
     dizTemplateBox->onSelectionChanged = [this] { ShowDizTemplate(*this); };
 
-    for (char letter = 'R'; letter <= 'U'; ++letter) {
+    for (char letter : kTextBlockLetters) {
         ui::TextBlock* block = TextBlock(letter);
         ui::Frame* frame = TextBlockFrame(letter);
         block->onKeyUp = [block, frame] { ShowPosition(*block, *frame); };
@@ -130,8 +123,8 @@ ui::Control* MainWindow::ControlById(int id) const {
 }
 
 ui::Control* MainWindow::FieldControl(char letter) const {
-    if (!IsFieldLetter(letter)) return nullptr;
-    return fields_[static_cast<std::size_t>(letter - kFirstField)];
+    if (!IsPlaceholderLetter(letter)) return nullptr;
+    return fields_[static_cast<std::size_t>(letter - kFirstPlaceholder)];
 }
 
 std::string MainWindow::Field(char letter) const {
@@ -140,7 +133,8 @@ std::string MainWindow::Field(char letter) const {
 }
 
 void MainWindow::SetField(char letter, const std::string& text) {
-    if (letter == 'N') return;  // the picker takes a date, not a text
+    // The picker takes a date, not a text.
+    if (IsPlaceholderLetter(letter) && PlaceholderOf(letter).kind == PlaceholderKind::Date) return;
     if (ui::Control* control = FieldControl(letter)) control->SetText(text);
 }
 
@@ -184,12 +178,12 @@ ui::DropDown* MainWindow::FieldDropDown(char letter) const {
 }
 
 ui::TextBlock* MainWindow::TextBlock(char letter) const {
-    return letter >= 'R' ? dynamic_cast<ui::TextBlock*>(FieldControl(letter)) : nullptr;
+    return IsTextBlock(letter) ? dynamic_cast<ui::TextBlock*>(FieldControl(letter)) : nullptr;
 }
 
 ui::Frame* MainWindow::TextBlockFrame(char letter) const {
-    if (letter < 'R' || letter > 'U') return nullptr;
-    return dynamic_cast<ui::Frame*>(ControlById(ids::kFrameDescription + (letter - 'R')));
+    if (!IsTextBlock(letter)) return nullptr;
+    return dynamic_cast<ui::Frame*>(ControlById(ids::kFrameDescription + (letter - kTextBlockLetters[0])));
 }
 
 void MainWindow::SelectPage(int page) {

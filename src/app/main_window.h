@@ -44,7 +44,7 @@ public:
 
     ui::Window& Window() { return *window_; }
 
-    // --- The release record, by placeholder letter 'A'..'U' ---------------------------------
+    // --- The release record, by placeholder letter (model/placeholder_table.h) --------------
     // The text of the field's control: a text field's, drop-down's or text block's whole text;
     // for {N} the date exactly as the picker displays it.
     std::string Field(char letter) const;
@@ -117,7 +117,7 @@ private:
     std::unique_ptr<ui::Font> terminalFont_;
     std::unique_ptr<ui::Window> window_;
     std::map<int, ui::Control*> byId_;
-    std::array<ui::Control*, 21> fields_{};
+    std::array<ui::Control*, kPlaceholderCount> fields_{};
 };
 
 // Builds the main window hidden, binds every event and runs the creation step.

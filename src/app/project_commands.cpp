@@ -41,7 +41,7 @@ void SaveProject(MainWindow& window) {
     EnsureProjectsFolder(platform::StartFolder());
     if (std::optional<std::string> path =
             ChooseProjectFile(window, ui::FileDialogDirection::Save,
-                              SaveProjectPresetName(window.Field('A'), window.Field('F')))) {
+                              SaveProjectPresetName(window.Field(kNameLetter), window.Field(kTeamNameLetter)))) {
         WindowProjectForm form(window);
         TransferProject(form, *path, ProjectDirection::Save);
     }

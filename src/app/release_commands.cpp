@@ -43,8 +43,8 @@ void DetectArchivers(MainWindow& window) {
 void SaveNfoAndDiz(MainWindow& window) {
     ReleaseSaveInput input;
     input.startFolder = platform::StartFolder();
-    input.name = window.Field('A');
-    input.teamName = window.Field('F');
+    input.name = window.Field(kNameLetter);
+    input.teamName = window.Field(kTeamNameLetter);
     input.nfoText = window.nfoPreview->Text();
     input.dizText = window.dizPreview->Text();
     // The DIZ box ends with an empty entry that stands for "no DIZ file".
@@ -55,9 +55,9 @@ void SaveNfoAndDiz(MainWindow& window) {
 void CreateRelease(MainWindow& window) {
     CreateReleaseInput input;
     input.startFolder = platform::StartFolder();
-    input.name = window.Field('A');
-    input.fileName = window.Field('Q');
-    input.releaseType = window.Field('L');
+    input.name = window.Field(kNameLetter);
+    input.fileName = window.Field(kFileNameLetter);
+    input.releaseType = window.Field(kReleaseTypeLetter);
     input.delimiter = window.delimiter->Text();
     input.team = window.packageTeam->Text();
     input.spacer = window.spacer->Text();

@@ -14,7 +14,7 @@ const std::string& RememberedSpacer() {
 }
 
 void DeriveFileName(MainWindow& window) {
-    window.SetField('Q', DeriveFileName(window.Field('A'), window.spacer->Text()));
+    window.SetField(kFileNameLetter, DeriveFileName(window.Field(kNameLetter), window.spacer->Text()));
 }
 
 void RememberSpacer(MainWindow& window) {
@@ -23,11 +23,11 @@ void RememberSpacer(MainWindow& window) {
 }
 
 void ReplaceSpacer(MainWindow& window) {
-    const std::string fileName = window.Field('Q');
+    const std::string fileName = window.Field(kFileNameLetter);
     const std::string newSpacer = window.spacer->Text();
     // Clearing the Spacer leaves {Q} alone: the next spacer typed replaces the last one.
     if (fileName.empty() || rememberedSpacer.empty() || newSpacer.empty()) return;
-    window.SetField('Q', ReplaceSpacer(fileName, rememberedSpacer, newSpacer));
+    window.SetField(kFileNameLetter, ReplaceSpacer(fileName, rememberedSpacer, newSpacer));
 }
 
 }  // namespace glyphwright

@@ -4,30 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "model/placeholder_table.h"
 #include "render/text.h"
 
 namespace glyphwright {
 
-struct CaptionLabel {
-    const char* mask;
-    const char* label;  // ends with one blank
-};
-
-// A text block's frame caption is recognised by its mask and keeps its label.
-inline constexpr CaptionLabel kCaptionLabels[] = {
-    {"{R} Description*", "{R} Description "},
-    {"{S} Install info*", "{S} Install info "},
-    {"{T} Other information*", "{T} Other information "},
-    {"{U} Greetings*", "{U} Greetings "},
-};
-
-// The frame caption that shows the cursor position: the label of the row whose mask the
-// current caption matches (the last such row; none leaves the label empty), then
-// "[ line:column ]".
+// The frame caption that shows the cursor position: the label of the text block whose caption
+// the current one starts with (ignoring case; the last such block; none leaves the label
+// empty), then "[ line:column ]".
 inline std::string PositionCaption(std::string_view currentCaption, int line, int column) {
     std::string label;
-    for (const CaptionLabel& row : kCaptionLabels) {
-        if (MatchMask(currentCaption, row.mask)) label = row.label;
+    for (char letter : kTextBlockLetters) {
+        std::string caption = TextBlockCaption(letter);
+        std::string mask = caption.substr(0, caption.size() - 1) + "*";
+        if (MatchMask(currentCaption, mask)) label = std::move(caption);
     }
     return label + "[ " + std::to_string(line) + ":" + std::to_string(column) + " ]";
 }

@@ -7,8 +7,7 @@
 #include "model/document_load.h"
 #include "model/template_catalogue.h"
 #include "platform/files.h"
-#include "render/field_layout.h"
-#include "ui/edit_lines.h"
+#include "model/render_pipeline.h"
 
 namespace glyphwright {
 
@@ -16,12 +15,6 @@ namespace {
 
 constexpr char kNfoPattern[] = "*.nfo";
 constexpr char kDizPattern[] = "*.diz";
-
-// The text blocks in the order a rendering expands them.
-constexpr struct {
-    char letter;
-    const char* placeholder;
-} kTextBlocks[] = {{'R', "{R}"}, {'S', "{S}"}, {'T', "{T}"}, {'U', "{U}"}};
 
 // The box's current entry in the template folder. An empty name gives the folder itself,
 // which no load can open.
@@ -34,10 +27,6 @@ std::string TemplatePathOf(const ui::ListBox& box) {
 void ShowTemplate(const ui::ListBox& box, ui::View& preview) {
     const std::string name = box.CurrentText();
     preview.SetText(name.empty() ? std::string() : ReadTemplateText(TemplatePath(platform::StartFolder(), name)));
-}
-
-void SubstituteEveryLine(Document& document) {
-    for (std::string& line : document) line = SubstituteLine(line, PlaceholderTags, FieldValues());
 }
 
 // Programmatic marking raises no LBN_SELCHANGE, so the boxes' choice handlers stay quiet.
@@ -67,24 +56,20 @@ void MakeFirstTemplatesCurrent(MainWindow& window) {
 }
 
 void MakeNfo(MainWindow& window) {
-    CollectFieldValues(window);
+    const RenderInput input = ReadRenderInput(window);
     Document& document = NfoDocument();
     // A template that cannot be read leaves the last rendering in place; it is rendered again.
     LoadDocument(document, TemplatePathOf(*window.nfoTemplateBox));
-    SubstituteEveryLine(document);
-    for (const auto& block : kTextBlocks) {
-        // The lines as the box shows them, so a wrapped paragraph keeps its shape in the NFO.
-        ExpandTextBlock(document, block.placeholder, ui::DisplayedLines(*window.TextBlock(block.letter)));
-    }
+    RenderNfo(document, input);
     window.nfoPreview->SetText(DocumentText(document));
 }
 
 void MakeDiz(MainWindow& window) {
-    CollectFieldValues(window);
     if (window.dizTemplateBox->CurrentText().empty()) return;
+    const RenderInput input = ReadRenderInput(window);
     Document& document = DizDocument();
     LoadDocument(document, TemplatePathOf(*window.dizTemplateBox));
-    SubstituteEveryLine(document);
+    RenderDiz(document, input.lineValues);
     window.dizPreview->SetText(DocumentText(document));
 }
 

@@ -8,7 +8,8 @@
 #include "cli/cp437_unicode.h"
 #include "cli/placeholder_room.h"
 #include "cli/utf8_check.h"
-#include "render/field_layout.h"
+#include "model/placeholder_table.h"
+#include "render/placement.h"
 #include "render/text.h"
 
 namespace glyphwright::cli {
@@ -24,14 +25,6 @@ Finding Make(const std::string& file, std::size_t line, std::size_t column, Seve
     return Finding{file, line, column, severity, code, std::move(message)};
 }
 
-std::size_t CountOf(std::string_view text, std::string_view tag) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(tag); at != std::string_view::npos; at = text.find(tag, at + tag.size())) ++count;
-    return count;
-}
-
-std::string Tag(char letter) { return std::string("{") + letter + "}"; }
-
 // A byte as the report shows it: its CP437 glyph, or its number for the control range.
 std::string ShowOem(unsigned char byte) {
     std::string out = "'";
@@ -42,14 +35,22 @@ std::string ShowOem(unsigned char byte) {
 void CheckRooms(const std::string& file, std::size_t lineNumber, const std::string& line,
                 std::vector<Finding>& findings) {
     for (const PlaceholderRoom& room : FindPlaceholders(line)) {
-        std::string message = Tag(room.letter) + " takes up to " + to_string(room.centred) + " centred, " +
-                              to_string(room.aligned) + " aligned; placed " +
+        std::string message = PlaceholderTag(room.letter) + " takes up to " + to_string(room.centred) +
+                              " centred, " + to_string(room.aligned) + " aligned; placed " +
                               (room.centredPlacement ? "centred" : "aligned");
         if (room.labelLine) message += " (label line)";
+        const std::size_t promised = room.centredPlacement && room.textBlock ? room.centred
+                                     : room.centredPlacement ? std::max(room.centred, room.aligned)
+                                                             : room.aligned;
+        if (room.placedUpTo < promised) {
+            message += "; a value over " + to_string(room.placedUpTo) + " characters is not placed";
+        }
         findings.push_back(Make(file, lineNumber, room.column + 1, Severity::Note, "room", message));
     }
     for (std::size_t i = 0; i + 3 <= line.size(); ++i) {
-        if (line[i] == '{' && line[i + 2] == '}' && line[i + 1] >= 'a' && line[i + 1] <= 'u') {
+        const char upper = static_cast<char>(line[i + 1] - 'a' + 'A');
+        if (line[i] == '{' && line[i + 2] == '}' && line[i + 1] >= 'a' && line[i + 1] <= 'z' &&
+            IsPlaceholderLetter(upper)) {
             findings.push_back(Make(file, lineNumber, i + 1, Severity::Problem, "lower-case",
                                     line.substr(i, 3) + " is written in lower case and is never replaced"));
         }
@@ -64,8 +65,8 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
     tags.fill(kInactiveTag);
     std::string before = line;
     for (std::size_t k = 0; k < tags.size(); ++k) {
-        tags[k] = PlaceholderTags[k];
-        const std::string& tag = PlaceholderTags[k];
+        tags[k] = LineValueTags()[k];
+        const std::string& tag = tags[k];
         // Only occurrences of its own tag are touched by a placeholder's turn (a value placed
         // earlier may have brought one in, so look at the line as it stands).
         if (before.find(tag) == std::string::npos) continue;
@@ -77,8 +78,8 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
                 const std::size_t roomAt = std::min(at, before.size() - 3);
                 findings.push_back(Make(file, lineNumber, at + 1, Severity::Problem, "not-placed",
                                         tag + " value of " + to_string(length) + " characters is not placed: room " +
-                                            to_string(CentredRoom(before, roomAt)) + " centred, " +
-                                            to_string(AlignedRoom(before, roomAt)) +
+                                            to_string(RoomAt(before, roomAt).centred) + " centred, " +
+                                            to_string(RoomAt(before, roomAt).aligned) +
                                             " aligned; the placeholder stays"));
             }
             // A short value pulls in what follows it; trailing blanks do not matter.
@@ -98,21 +99,20 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
 void CheckTextBlocks(const std::string& file, const Document& substituted, const TextBlockLines& blocks,
                      std::vector<Finding>& findings) {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
-        const std::string tag = kTextBlocks[b].placeholder;
+        const std::string tag = PlaceholderTag(kTextBlockLetters[b]);
         for (std::size_t n = 0; n < substituted.size(); ++n) {
             const std::string& line = substituted[n];
             const std::size_t at = line.find(tag);
             if (at == std::string::npos) continue;
-            const std::size_t count = CountOf(line, tag);
+            const ValueRoom room = RoomAt(line, at);
             for (std::size_t j = 0; j < blocks[b].size(); ++j) {
-                Document one{line};
-                ExpandTextBlock(one, tag, {blocks[b][j]});
-                if (CountOf(one[0], tag) < count) continue;
-                const std::size_t length = blocks[b][j].empty() ? 3 : blocks[b][j].size();
+                const std::string& fieldLine = blocks[b][j];
+                if (PlaceTextBlockLine(line, tag, fieldLine.size()).placement != Placement::NotPlaced) continue;
+                const std::size_t length = fieldLine.empty() ? 3 : fieldLine.size();
                 findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
                                         tag + " line " + to_string(j + 1) + " of " + to_string(length) +
-                                            " characters is not placed: room " + to_string(CentredRoom(line, at)) +
-                                            " centred, " + to_string(AlignedRoom(line, at)) +
+                                            " characters is not placed: room " + to_string(room.centred) +
+                                            " centred, " + to_string(room.aligned) +
                                             " aligned; that copy keeps the placeholder"));
             }
         }
@@ -122,7 +122,8 @@ void CheckTextBlocks(const std::string& file, const Document& substituted, const
 // Characters of the values that the OEM code page cannot show: the conversion puts another
 // one in their place.
 void CheckLostCharacters(const CheckRequest& request, std::vector<Finding>& findings) {
-    for (char letter = 'A'; letter <= 'U'; ++letter) {
+    for (const Placeholder& field : kPlaceholders) {
+        const char letter = field.letter;
         const std::string value = request.project->GetText(ReleaseField(letter));
         const std::string oem = AnsiToOem(value);
         std::set<unsigned char> reported;
@@ -134,7 +135,7 @@ void CheckLostCharacters(const CheckRequest& request, std::vector<Finding>& find
             if (kCp437Glyphs[shown] == wanted) continue;
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(wanted));
-            std::string message = Tag(letter) + " character '";
+            std::string message = PlaceholderTag(letter) + " character '";
             AppendUtf8(message, wanted);
             message += std::string("' (") + code + ") is not in the OEM code page; it becomes " + ShowOem(shown);
             findings.push_back(Make(request.projectPath, 0, 0, Severity::Problem, "not-in-oem", message));
@@ -167,18 +168,18 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     if (checked.kind == TemplateKind::Diz) CheckDiz(file, lines, "template", findings);
     if (!request.project) return;
 
-    const FieldTable values = request.project->FieldValues();
-    Document substituted;
-    substituted.reserve(lines.size());
+    const RenderInput input = ReadRenderInput(*request.project, request.wrap);
     for (std::size_t n = 0; n < lines.size(); ++n) {
-        if (lines[n].find('{') != std::string::npos) CheckSingleLineValues(file, n + 1, lines[n], values, findings);
-        substituted.push_back(SubstituteLine(lines[n], PlaceholderTags, values));
+        if (lines[n].find('{') != std::string::npos) {
+            CheckSingleLineValues(file, n + 1, lines[n], input.lineValues, findings);
+        }
     }
+    Document substituted = lines;
+    RenderDiz(substituted, input.lineValues);
     Document result;
     if (checked.kind == TemplateKind::Nfo) {
-        const TextBlockLines blocks = WrapTextBlocks(*request.project, request.wrap);
-        CheckTextBlocks(file, substituted, blocks, findings);
-        result = RenderNfoDocument(checked.bytes, values, blocks);
+        CheckTextBlocks(file, substituted, input.blocks, findings);
+        result = RenderNfo(checked.bytes, input);
     } else {
         result = substituted;
         CheckDiz(file, result, "result", findings);

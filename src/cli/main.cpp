@@ -144,10 +144,10 @@ int Render(const Arguments& args) {
     if (args.Has("--nfo") && !ReadInput(args.Value("--nfo"), nfoBytes, error)) return Fail(error);
     if (args.Has("--diz") && !ReadInput(args.Value("--diz"), dizBytes, error)) return Fail(error);
 
-    const FieldTable values = form.FieldValues();
+    const RenderInput input = ReadRenderInput(form, wrap);
     std::string nfo, diz;
-    if (args.Has("--nfo")) nfo = DocumentText(RenderNfoDocument(nfoBytes, values, WrapTextBlocks(form, wrap)));
-    if (args.Has("--diz")) diz = DocumentText(RenderDizDocument(dizBytes, values));
+    if (args.Has("--nfo")) nfo = DocumentText(RenderNfo(nfoBytes, input));
+    if (args.Has("--diz")) diz = DocumentText(RenderDiz(dizBytes, input.lineValues));
 
     if (!args.Has("--out")) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
@@ -159,7 +159,7 @@ int Render(const Arguments& args) {
     }
     // The names "Save NFO && DIZ" gives the files.
     if (args.Has("--nfo") &&
-        !WriteOutput(JoinPath(folder, form.GetText(ReleaseField('F')) + ".nfo"), nfo, error)) {
+        !WriteOutput(JoinPath(folder, form.GetText(ReleaseField(kTeamNameLetter)) + ".nfo"), nfo, error)) {
         return Fail(error);
     }
     if (args.Has("--diz") && !WriteOutput(JoinPath(folder, "File_ID.diz"), diz, error)) return Fail(error);

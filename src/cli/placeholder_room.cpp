@@ -1,74 +1,77 @@
 #include "cli/placeholder_room.h"
 
 #include <algorithm>
-#include <iterator>
+#include <map>
 #include <string>
+#include <utility>
 
-#include "render/text.h"
+#include "model/placeholder_table.h"
+#include "render/mask_match.h"
+#include "render/placement.h"
 
 namespace glyphwright::cli {
 namespace {
 
 constexpr std::size_t kTag = 3;
-// Text-block placeholders starting at these characters (1-based) are centred.
-constexpr std::size_t kCentreFirst = 31;
-constexpr std::size_t kCentreLast = 49;
 
-std::size_t BlanksAfter(std::string_view line, std::size_t from) {
-    std::size_t count = 0;
-    while (from + count < line.size() && line[from + count] == ' ') ++count;
-    return count;
+bool IsPlaceholderAt(std::string_view line, std::size_t i) {
+    return line[i] == '{' && line[i + 2] == '}' && IsPlaceholderLetter(line[i + 1]);
 }
 
-std::size_t BlanksBefore(std::string_view line, std::size_t column) {
-    std::size_t count = 0;
-    while (count < column && line[column - count - 1] == ' ') ++count;
-    return count;
-}
+// The engine's answers depend on the line, the placeholder and the length only, so a line
+// holding the same placeholder many times asks once per length.
+class LinePlacements {
+public:
+    explicit LinePlacements(std::string_view line) : line_(line), lowered_(detail::AnsiLowerCopy(line)) {}
+
+    const PlacementChoice& Choice(char letter, std::size_t length) {
+        auto found = choices_.find({letter, length});
+        if (found != choices_.end()) return found->second;
+        const std::string tag = PlaceholderTag(letter);
+        PlacementChoice choice = IsTextBlock(letter)
+                                     ? detail::PlaceTextBlockLineLowered(line_, lowered_, tag, length)
+                                     : detail::PlaceFieldValueLowered(line_, lowered_, tag, length);
+        return choices_.emplace(std::make_pair(letter, length), std::move(choice)).first->second;
+    }
+
+    // The longest length from `room` down that the renderer places (the bare placeholder's
+    // width when none is).
+    std::size_t PlacedUpTo(char letter, std::size_t room) {
+        std::size_t length = room;
+        while (length > kTag && Choice(letter, length).placement == Placement::NotPlaced) --length;
+        return length;
+    }
+
+private:
+    std::string_view line_;
+    std::string lowered_;
+    std::map<std::pair<char, std::size_t>, PlacementChoice> choices_;
+};
 
 }  // namespace
 
-std::size_t AlignedRoom(std::string_view line, std::size_t column) {
-    return kTag + BlanksAfter(line, column + kTag);
-}
-
-std::size_t CentredRoom(std::string_view line, std::size_t column) {
-    // Extra width e is split e div 2 before and the rest (the odd blank) after.
-    const std::size_t before = BlanksBefore(line, column);
-    const std::size_t after = BlanksAfter(line, column + kTag);
-    std::size_t extra = 2 * std::min(before, after);
-    if (after >= 1) extra = std::max(extra, 2 * std::min(before, after - 1) + 1);
-    return kTag + extra;
-}
-
 std::vector<PlaceholderRoom> FindPlaceholders(std::string_view line) {
     std::vector<PlaceholderRoom> found;
-    // The label test holds for the line and letter, whichever occurrence: test each letter once.
-    int labelLetters[21];
-    std::fill(std::begin(labelLetters), std::end(labelLetters), -1);
+    LinePlacements placements(line);
     for (std::size_t i = 0; i + kTag <= line.size(); ++i) {
-        if (line[i] != '{' || line[i + 2] != '}' || line[i + 1] < 'A' || line[i + 1] > 'U') continue;
+        if (!IsPlaceholderAt(line, i)) continue;
         PlaceholderRoom room;
         room.column = i;
         room.letter = line[i + 1];
-        room.centred = CentredRoom(line, i);
-        room.aligned = AlignedRoom(line, i);
-        room.textBlock = room.letter >= 'R';
-        const std::string tag(line.substr(i, kTag));
-        if (room.textBlock) {
-            // The renderer's label test looks at the centred search text; a colon anywhere
-            // before the placeholder or two dots right before it is what makes it true.
-            const std::string_view head = line.substr(0, i);
-            room.labelLine = head.find(':') != std::string_view::npos ||
-                             (head.size() >= 2 && head.substr(head.size() - 2) == "..");
-            const std::size_t position = i + 1;
-            room.centredPlacement = !room.labelLine && position >= kCentreFirst && position <= kCentreLast;
-        } else {
-            int& known = labelLetters[room.letter - 'A'];
-            if (known < 0) known = MatchMask(line, "*:*" + tag + "*") || MatchMask(line, "*.." + tag + "*");
-            room.labelLine = known != 0;
-            room.centredPlacement = !room.labelLine;
-        }
+        const ValueRoom fits = RoomAt(line, i);
+        room.centred = fits.centred;
+        room.aligned = fits.aligned;
+        room.textBlock = IsTextBlock(room.letter);
+        // The placement a value as wide as the placeholder gets.
+        const PlacementChoice& bare = placements.Choice(room.letter, kTag);
+        room.labelLine = bare.labelLine;
+        room.centredPlacement = bare.placement == Placement::Centred;
+        // A single-line value that does not fit centred falls back to the aligned form; a
+        // text-block line has no fallback.
+        const std::size_t promised = !room.centredPlacement ? room.aligned
+                                     : room.textBlock       ? room.centred
+                                                            : std::max(room.centred, room.aligned);
+        room.placedUpTo = placements.PlacedUpTo(room.letter, promised);
         found.push_back(room);
         i += kTag - 1;
     }

@@ -94,7 +94,7 @@ void LoadConfiguration(const std::string& configurationPath, ConfigurationForm& 
             for (FormItem dropDown : list.dropDowns) form.AppendListEntry(dropDown, entry);
         }
     }
-    form.SetBlockText(ReleaseField('U'), ReadGreetings(configurationPath));
+    form.SetBlockText(ReleaseField(kGreetingsLetter), ReadGreetings(configurationPath));
     ReadArchiverOptions(configurationPath, options);
 }
 

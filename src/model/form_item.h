@@ -1,12 +1,14 @@
 #pragma once
 // The values of the form that the configuration and project files fill: the release fields
-// {A}..{U} by letter, then the packaging options of the Package group.
+// by placeholder letter, then the packaging options of the Package group.
+
+#include "model/placeholder_table.h"
 
 namespace glyphwright {
 
 enum class FormItem : int {
-    FieldA = 0,  // Name; FieldA + n is the field of letter 'A' + n, up to FieldU
-    FieldU = 20,
+    FieldA = 0,  // Name; FieldA + n is the field of letter 'A' + n, up to the last placeholder's
+    FieldLast = static_cast<int>(kPlaceholderCount) - 1,
     Delimiter,
     PackageTeam,
     Spacer,
@@ -17,13 +19,13 @@ enum class FormItem : int {
 };
 
 constexpr FormItem ReleaseField(char letter) {
-    return static_cast<FormItem>(static_cast<int>(FormItem::FieldA) + (letter - 'A'));
+    return static_cast<FormItem>(static_cast<int>(FormItem::FieldA) + (letter - kFirstPlaceholder));
 }
 
 // The letter of a release field, or 0 for a packaging option.
 constexpr char FieldLetter(FormItem item) {
     const int index = static_cast<int>(item);
-    return index <= static_cast<int>(FormItem::FieldU) ? static_cast<char>('A' + index) : 0;
+    return index <= static_cast<int>(FormItem::FieldLast) ? static_cast<char>(kFirstPlaceholder + index) : 0;
 }
 
 }  // namespace glyphwright

@@ -1,5 +1,6 @@
 #include "model/project_file.h"
 
+#include <iterator>
 #include <optional>
 
 #include "model/line_breaks.h"
@@ -49,24 +50,8 @@ const char* ButtonText(bool selected) { return selected ? "1" : "0"; }
 
 const std::vector<ProjectRow>& ProjectRows() {
     using K = ProjectValueKind;
-    static const std::vector<ProjectRow> rows = {
-        {"APPLICATION", "Name", ReleaseField('A'), K::Text},
-        {"APPLICATION", "Copyright", ReleaseField('B'), K::Text},
-        {"APPLICATION", "Site", ReleaseField('C'), K::Text},
-        {"APPLICATION", "Langauge", ReleaseField('D'), K::Text},  // the key's spelling is the format's
-        {"APPLICATION", "Type", ReleaseField('E'), K::Text},
-        {"TEAM", "Name", ReleaseField('F'), K::Text},
-        {"TEAM", "Supplied", ReleaseField('G'), K::Text},
-        {"TEAM", "Cracked", ReleaseField('H'), K::Text},
-        {"TEAM", "Coded", ReleaseField('I'), K::Text},
-        {"TEAM", "Tested", ReleaseField('J'), K::Text},
-        {"TEAM", "Packaged", ReleaseField('K'), K::Text},
-        {"RELEASE", "Type", ReleaseField('L'), K::Text},
-        {"RELEASE", "Protection", ReleaseField('M'), K::Text},
-        {"RELEASE", "Date", ReleaseField('N'), K::Date},
-        {"RELEASE", "Size", ReleaseField('O'), K::Text},
-        {"RELEASE", "Os", ReleaseField('P'), K::Text},
-        {"RACKAGE", "Name", ReleaseField('Q'), K::Text},
+    // The packaging options stand between the single-line fields and the text blocks.
+    static const ProjectRow kPackagingRows[] = {
         {"RACKAGE", "Delimiter", FormItem::Delimiter, K::Text},
         {"RACKAGE", "Team", FormItem::PackageTeam, K::Text},
         {"RACKAGE", "Spacer", FormItem::Spacer, K::Text},
@@ -74,11 +59,20 @@ const std::vector<ProjectRow>& ProjectRows() {
         {"ARCHIVERS OPTION", "7zip", FormItem::SevenZipOptions, K::Text},
         {"ARCHIVER", "WinRAR", FormItem::WinRarButton, K::ArchiverButton},
         {"ARCHIVER", "7zip", FormItem::SevenZipButton, K::ArchiverButton},
-        {"INFO", "Description", ReleaseField('R'), K::InfoBlock},
-        {"INFO", "Install Info", ReleaseField('S'), K::InfoBlock},
-        {"INFO", "Other Information", ReleaseField('T'), K::InfoBlock},
-        {"INFO", "Greetings", ReleaseField('U'), K::InfoBlock},
     };
+    static const std::vector<ProjectRow> rows = [] {
+        std::vector<ProjectRow> made;
+        auto addField = [&made](const Placeholder& field) {
+            const K kind = field.kind == PlaceholderKind::Date        ? K::Date
+                           : field.kind == PlaceholderKind::TextBlock ? K::InfoBlock
+                                                                      : K::Text;
+            made.push_back({field.section, field.key, ReleaseField(field.letter), kind});
+        };
+        for (std::size_t i = 0; i < kLineValueCount; ++i) addField(kPlaceholders[i]);
+        made.insert(made.end(), std::begin(kPackagingRows), std::end(kPackagingRows));
+        for (std::size_t i = kLineValueCount; i < kPlaceholderCount; ++i) addField(kPlaceholders[i]);
+        return made;
+    }();
     return rows;
 }
 
@@ -115,7 +109,7 @@ void TransferProject(ProjectForm& form, const std::string& path, ProjectDirectio
             switch (row.kind) {
                 case ProjectValueKind::Text:
                     // {A}'s change event keeps {Q} derived; the file holds the derived name.
-                    if (row.item == ReleaseField('Q')) form.DeriveFileName();
+                    if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
                     WriteProjectValue(path, row, form.GetText(row.item));
                     break;
                 case ProjectValueKind::Date:

@@ -5,28 +5,11 @@
 #include "render/brace_groups.h"
 #include "render/mask_match.h"
 #include "render/placed_value.h"
+#include "render/placement.h"
 #include "render/text.h"
 
 namespace glyphwright {
 namespace {
-
-// 1-based columns in which a placeholder counts as standing in the middle of a 79-column line.
-constexpr std::size_t kCentreFirstColumn = 31;
-constexpr std::size_t kCentreLastColumn = 49;
-
-std::string Mask(std::string_view before, std::string_view middle, std::string_view after) {
-    std::string mask(before);
-    mask.append(middle);
-    mask.append(after);
-    return detail::AnsiLowerCopy(mask);
-}
-
-// Unlike a single-line field, the label marks are looked for before the centred search text,
-// so the blanks that centring would take count as part of the label.
-bool IsLabelLine(std::string_view loweredLine, std::string_view centred) {
-    return detail::MatchLoweredMask(loweredLine, Mask("*:*", centred, "*")) ||
-           detail::MatchLoweredMask(loweredLine, Mask("*..", centred, "*"));
-}
 
 // Whether a field line of a given width is centred on one template line. The answer depends on
 // the width alone, and a block's lines come in few widths, so each is worked out once.
@@ -40,12 +23,7 @@ class CentringRule {
     bool Centre(std::size_t width) {
         const auto known = byWidth_.find(width);
         if (known != byWidth_.end()) return known->second;
-        bool centre = false;
-        if (!IsLabelLine(loweredLine_, PadCenter(placeholder_, width))) {
-            const std::size_t at = templateLine_.find(placeholder_);
-            const std::size_t column = at == std::string::npos ? 0 : at + 1;
-            centre = column >= kCentreFirstColumn && column <= kCentreLastColumn;
-        }
+        const bool centre = detail::CentresTextBlockLine(templateLine_, loweredLine_, placeholder_, width);
         byWidth_.emplace(width, centre);
         return centre;
     }
@@ -63,9 +41,10 @@ std::string PlaceFieldLine(const std::string& templateLine, CentringRule& rule,
     const std::string oem = detail::PlacedValue(value);
     const bool centre = rule.Centre(value.size());
     std::string copy = templateLine;
-    ReplaceFirst(
-        copy, centre ? PadCenter(placeholder, value.size()) : PadRight(placeholder, value.size()),
-        oem);
+    ReplaceFirst(copy,
+                 centre ? detail::CentredSearchText(placeholder, value.size())
+                        : detail::AlignedSearchText(placeholder, value.size()),
+                 oem);
     return copy;
 }
 
@@ -76,7 +55,7 @@ void ExpandTextBlock(Document& document, std::string_view placeholder,
     static const std::vector<std::string> kOneEmptyLine(1);
     const std::vector<std::string>& lines = fieldLines.empty() ? kOneEmptyLine : fieldLines;
     if (placeholder.empty()) return;  // matches no line: "**" would match every one
-    const std::string placeholderMask = Mask("*", placeholder, "*");
+    const std::string placeholderMask = detail::AnsiLowerCopy("*" + std::string(placeholder) + "*");
     // The four text blocks' placeholders are brace groups: those are found without lowering
     // every line of the document.
     const bool isBraceGroup = placeholder.size() == 3 && placeholder[0] == '{' &&

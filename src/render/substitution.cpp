@@ -8,6 +8,7 @@
 #include "render/brace_groups.h"
 #include "render/mask_match.h"
 #include "render/placed_value.h"
+#include "render/placement.h"
 #include "render/repeated_replacement.h"
 #include "render/text.h"
 
@@ -23,25 +24,11 @@ namespace {
 // Any brace group: lines without one are common in templates and skip all further tests.
 constexpr std::string_view kBraceGroupMask = "*{?}*";
 
-std::string Mask(std::string_view before, std::string_view middle, std::string_view after) {
-    std::string mask(before);
-    mask.append(middle);
-    mask.append(after);
-    return detail::AnsiLowerCopy(mask);
-}
-
 // Copying a long line only pays when there is something to replace.
 bool ReplaceWherePresent(std::string& text, std::string_view search, std::string_view value) {
     if (FindText(text, search) == std::string_view::npos) return false;
     text = ReplaceEachOnce(text, search, value);
     return true;
-}
-
-// A colon anywhere before the placeholder, or two dots directly before it, marks a label: the
-// value then starts at the placeholder instead of being centred over it.
-bool IsLabelLine(std::string_view loweredLine, std::string_view tag) {
-    return detail::MatchLoweredMask(loweredLine, Mask("*:*", tag, "*")) ||
-           detail::MatchLoweredMask(loweredLine, Mask("*..", tag, "*"));
 }
 
 // --- The fast path for PlaceholderTags ---------------------------------------------------------
@@ -248,11 +235,13 @@ std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, Fie
         const std::string oem = PlacedValue(values[k]);
         const std::size_t width = values[k].size();
 
-        if (!IsLabelLine(loweredLine, tag)) {
-            ReplaceWherePresent(result, PadCenter(tag, width), oem);
+        // A single-line value's label test looks at the bare placeholder, whatever its length.
+        if (!IsLoweredLabelLine(loweredLine, tag)) {
+            ReplaceWherePresent(result, CentredSearchText(tag, width), oem);
         }
-        const std::string aligned = PadRight(tag, width);
-        if (MatchLoweredMask(loweredLine, Mask("*", aligned, "*"))) {
+        // Every occurrence falls back to the aligned form, tested on the line as it came in.
+        const std::string aligned = AlignedSearchText(tag, width);
+        if (MatchLoweredMask(loweredLine, AnsiLowerCopy("*" + aligned + "*"))) {
             ReplaceWherePresent(result, aligned, oem);
         }
     }

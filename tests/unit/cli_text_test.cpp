@@ -11,6 +11,7 @@
 #include "cli/placeholder_room.h"
 #include "cli/utf8_check.h"
 #include "cli/word_wrap.h"
+#include "render/field_layout.h"
 #include "render/substitution.h"
 
 namespace glyphwright::cli {
@@ -137,6 +138,27 @@ TEST(CliPlaceholderRoom, TextBlocksChooseByColumnAndLabel) {
     EXPECT_TRUE(FindPlaceholders(label).at(0).labelLine);
     EXPECT_EQ(FindPlaceholders(middle).at(0).centred, 3u + 2 * 37);
     EXPECT_TRUE(FindPlaceholders("{a} {V} {#}").empty());
+}
+
+// A text block's label test looks at the blanks centring would take, so a colon right before
+// the placeholder is a label only for the shortest lines: the note's room is what the renderer
+// places, never more.
+TEST(CliPlaceholderRoom, TextBlockRoomIsWhatTheRendererPlaces) {
+    const std::string lines[] = {
+        std::string(30, ' ') + "Notes:{R}" + std::string(20, ' ') + "|",
+        "|" + std::string(38, ' ') + "{R}" + std::string(37, ' ') + "|",
+        "Info:" + std::string(34, ' ') + "{T}" + std::string(10, ' '),
+    };
+    for (const std::string& line : lines) {
+        const PlaceholderRoom room = FindPlaceholders(line).at(0);
+        const std::string tag = line.substr(room.column, 3);
+        for (std::size_t length = 3; length <= room.placedUpTo + 1; ++length) {
+            Document document{line};
+            ExpandTextBlock(document, tag, {std::string(length, 'x')});
+            EXPECT_EQ(document[0].find(tag) == std::string::npos, length <= room.placedUpTo) << line << length;
+        }
+    }
+    EXPECT_EQ(FindPlaceholders(lines[0]).at(0).placedUpTo, 4u);
 }
 
 }  // namespace

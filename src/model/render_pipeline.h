@@ -1,0 +1,48 @@
+#pragma once
+// One rendering of an NFO or a DIZ, the same for the window and the command line: the single-line
+// pass over every line, then (NFO only) the text blocks laid in, in table order.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/placeholder_table.h"
+#include "model/project_file.h"
+#include "render/document.h"
+#include "render/substitution.h"
+
+namespace glyphwright {
+
+static_assert(kLineValueCount == std::tuple_size<FieldTable>::value,
+              "every single-line placeholder has its place in the engine's value table");
+
+using TextBlockLines = std::array<std::vector<std::string>, kTextBlockCount>;
+
+// What a rendering takes from the record, read at the start of one command and dropped after it.
+struct RenderInput {
+    FieldTable lineValues;
+    TextBlockLines blocks;  // each block's lines as the user sees them (wrapped as shown)
+};
+
+// "{A}".."{Q}" in table order.
+const FieldTable& LineValueTags();
+
+// The single-line values as a rendering takes them: each field's text, the date as the picker
+// displays it, and File Name followed by Delimiter and the Package group's Team.
+FieldTable ReadLineValues(const ProjectForm& form);
+
+// The text blocks' lines, asked of the front end block by block by letter.
+TextBlockLines ReadTextBlocks(const std::function<std::vector<std::string>(char letter)>& linesOf);
+
+// Both passes over a document in place: a front end that keeps its last rendering when a
+// template cannot be read renders that again.
+void RenderNfo(Document& document, const RenderInput& input);
+void RenderDiz(Document& document, const FieldTable& lineValues);
+
+// The same from a template's bytes.
+Document RenderNfo(std::string_view templateBytes, const RenderInput& input);
+Document RenderDiz(std::string_view templateBytes, const FieldTable& lineValues);
+
+}  // namespace glyphwright
