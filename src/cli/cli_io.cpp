@@ -1,7 +1,6 @@
 #include "cli/cli_io.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "platform/files.h"
 
@@ -12,36 +11,26 @@
 
 namespace glyphwright::cli {
 
-bool ReadInput(const std::string& path, std::string& bytes, std::string& error) {
+bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) {
     if (path.empty()) {
         error = "an empty file name was given";
         return false;
     }
-    if (platform::DirectoryExists(path)) {
-        error = path + ": is a folder, not a file";
+    const platform::FileStatus status = platform::ReadFileUpTo(path, limit, bytes);
+    if (status.error == platform::FileError::TooLarge) {
+        error =
+            ShownPath(path) + ": too large: over the limit of " + std::to_string(limit) + " bytes";
         return false;
     }
-    if (!platform::FileExists(path)) {
-        error = path + ": no such file";
-        return false;
-    }
-    {
-        // Check the size before reading: the whole file is held in memory.
-        std::ifstream probe(path, std::ios::binary | std::ios::ate);
-        if (probe) {
-            const std::streamoff size = probe.tellg();
-            if (size > static_cast<std::streamoff>(kMaxInputBytes)) {
-                error = path + ": too large (" + std::to_string(size) + " bytes; at most " +
-                        std::to_string(kMaxInputBytes) + " are read)";
-                return false;
-            }
-        }
-    }
-    if (!platform::ReadWholeFile(path, bytes)) {
-        error = path + ": cannot be read";
+    if (!status.Ok()) {
+        error = ShownPath(path) + ": " + platform::DescribeFileStatus(status);
         return false;
     }
     return true;
+}
+
+bool ReadInput(const std::string& path, std::string& bytes, std::string& error) {
+    return ReadInput(path, kMaxInputBytes, bytes, error);
 }
 
 bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error) {
@@ -49,21 +38,32 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
 #ifdef _WIN32
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+            std::fflush(stdout) != 0) {
             error = "standard output: write failed";
             return false;
         }
         return true;
     }
-    if (platform::DirectoryExists(path)) {
-        error = path + ": is a folder; give a file name";
+    const platform::FileStatus status = platform::WriteOutputFile(path, bytes);
+    if (status.error == platform::FileError::IsAFolder) {
+        error = ShownPath(path) + ": is a folder; give a file name";
         return false;
     }
-    if (!platform::WriteFileReplacing(path, bytes)) {
-        error = path + ": cannot be written (missing folder, no permission, or read-only)";
+    if (!status.Ok()) {
+        error = ShownPath(path) + ": cannot be written: " + platform::DescribeFileStatus(status);
         return false;
     }
     return true;
+}
+
+std::string ShownPath(std::string_view path) {
+    constexpr std::size_t kHead = 60;
+    constexpr std::size_t kTail = 40;
+    if (path.size() <= kHead + kTail + 20) return std::string(path);
+    const std::size_t left = path.size() - kHead - kTail;
+    return std::string(path.substr(0, kHead)) + "[... " + std::to_string(left) + " bytes ...]" +
+           std::string(path.substr(path.size() - kTail));
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

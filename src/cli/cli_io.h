@@ -12,11 +12,19 @@ namespace glyphwright::cli {
 // or project is a few kilobytes, and even generated ones stay far below.
 inline constexpr std::size_t kMaxInputBytes = std::size_t(256) << 20;
 
-bool ReadInput(const std::string& path, std::string& bytes, std::string& error);
+// Reads the file once, whole; more than `limit` bytes (counted as they come, so a device or a
+// pipe is capped too) is refused.
+bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error);
+bool ReadInput(const std::string& path, std::string& bytes, std::string& error);  // templates' cap
 
-// Writes the bytes to the file, replacing it whole, or to standard output for "-" or an empty
-// path. Standard output is switched to binary so CR LF is written as it is.
+// Writes the bytes to the file, replacing a regular file whole and writing through to a device,
+// a pipe or a link's target, or to standard output for "-" or an empty path. Standard output is
+// switched to binary so CR LF is written as it is.
 bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error);
+
+// A path as a message shows it: whole when it has a usual length, otherwise its start and its
+// end around the number of bytes left out, so that a message stays one short line.
+std::string ShownPath(std::string_view path);
 
 // Joins a folder and a file name with the platform's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -43,6 +43,45 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // where a good one stood. A read-only target is left alone and the call fails.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
+// Why a file operation failed, in the terms a message to the user needs.
+enum class FileError {
+    None,
+    NotFound,    // no such file or folder
+    NotAFolder,  // a part of the path is a file
+    IsAFolder,
+    AccessDenied,  // no permission, or in use by another program
+    ReadOnly,
+    NameTooLong,
+    LinkLoop,  // symbolic links that lead round in a circle
+    DiskFull,
+    TooLarge,  // more bytes than the caller allows
+    Other,
+};
+
+struct FileStatus {
+    FileError error = FileError::None;
+    int systemCode = 0;  // errno or GetLastError(), to name a reason the list above lacks
+    bool Ok() const { return error == FileError::None; }
+};
+
+// The reason in a few words, to follow the file's name in a message ("no such file or folder").
+std::string DescribeFileStatus(const FileStatus& status);
+
+// Reads a file whole, or refuses with TooLarge once more than `limit` bytes have come: the
+// bytes read are counted, not the size the file system reports, which a device or a pipe does
+// not know. Reads it exactly once, so a pipe or a FIFO works too. On failure `bytes` keeps what
+// it held.
+FileStatus ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
+
+// WriteFileReplacing with the reason of a failure.
+FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes);
+
+// Writes a command's output file. A regular file, or a name not taken yet, is replaced whole
+// (ReplaceFileWhole). Anything else the name stands for cannot be replaced by renaming onto it
+// and is written through as it stands: a device, a pipe or FIFO, and a symbolic link, whose
+// target gets the bytes and which stays a link.
+FileStatus WriteOutputFile(const std::string& path, std::string_view bytes);
+
 // True when the folder holds an entry, file or sub-folder, whose name matches the wildcard
 // mask ("*.nfo"); "." and ".." do not count.
 bool FolderHasMatch(const std::string& folder, const std::string& mask);

@@ -92,5 +92,19 @@ run "output folder is a file" 2 "cannot be created" -- render --nfo "$T/Classic.
 run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
 run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
 
+# --- special files: written through, never replaced; reads capped by the bytes that come ----
+ln -s /proc/self/fd/1 "$WORK/stdout-link"
+run "output to a link to standard output" 0 "" -- export "$T/Compact.diz" --utf8 --out "$WORK/stdout-link"
+check "the link got the text and stays a link" sh -c "test -L '$WORK/stdout-link' && grep -q '{A}' '$WORK/out'"
+if mknod "$WORK/null" c 1 3 2>/dev/null; then
+  run "output to a device node" 0 "" -- export "$T/Compact.diz" --utf8 --out "$WORK/null"
+  check "the device node stays a device" test -c "$WORK/null"
+fi
+mkfifo "$WORK/endless"
+(timeout 60 yes >"$WORK/endless" 2>/dev/null &)
+run "an endless template is capped" 2 "endless: too large" -- render --nfo "$WORK/endless"
+ln -s loop-b "$WORK/loop-a" && ln -s loop-a "$WORK/loop-b"
+run "a link loop is named as such" 2 "loop-a: too many levels of symbolic links" -- render --nfo "$WORK/loop-a"
+
 echo "glyphwright-cli end-to-end: $PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]

@@ -75,6 +75,29 @@ TEST(ReadWholeFile, ReadsEveryByteOrLeavesTheOutputAlone) {
     EXPECT_EQ(read, "");
 }
 
+// The reason comes from the system on both platforms; the cap counts the bytes read.
+TEST(ReadFileUpTo, ReadsUpToTheLimitOrSaysWhyNot) {
+    TempFolder folder;
+    folder.Write("ten.bin", "0123456789");
+    const struct {
+        std::string path;
+        std::size_t limit;
+        FileError expected;
+    } cases[] = {
+        {folder.File("ten.bin"), 10, FileError::None},
+        {folder.File("ten.bin"), 9, FileError::TooLarge},
+        {folder.File("missing.bin"), 10, FileError::NotFound},
+        {folder.Path(), 10, FileError::IsAFolder},
+        {folder.File("ten.bin") + kPathSeparator + "x", 10, FileError::NotAFolder},
+        {folder.File(std::string(300, 'n')), 10, FileError::NameTooLong},
+    };
+    for (const auto& c : cases) {
+        std::string read = "previous";
+        EXPECT_EQ(ReadFileUpTo(c.path, c.limit, read).error, c.expected) << c.path.substr(0, 80);
+        EXPECT_EQ(read, c.expected == FileError::None ? "0123456789" : "previous");
+    }
+}
+
 TEST(WriteFileReplacing, CreatesAndReplacesWithoutLeftovers) {
     TempFolder folder;
     const std::string path = folder.File("out.nfo");
@@ -110,8 +133,8 @@ TEST(WriteFileReplacing, KeepsAFileThatIsInUse) {
     TempFolder folder;
     folder.Write("busy.nfo", "good content");
     const std::string path = folder.File("busy.nfo");
-    HANDLE busy = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE busy = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(WriteFileReplacing(path, "new"));
     CloseHandle(busy);

@@ -3,18 +3,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/system_error_text.h"
 
 namespace glyphwright::platform {
 namespace {
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() { Close(); }
     Descriptor(const Descriptor&) = delete;
@@ -28,7 +31,7 @@ public:
         return closed;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -37,7 +40,8 @@ std::string ModulePath() {
     for (;;) {
         const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (length < 0) return std::string();
-        if (static_cast<std::size_t>(length) < buffer.size()) return std::string(buffer.data(), length);
+        if (static_cast<std::size_t>(length) < buffer.size())
+            return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -75,7 +79,37 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+FileStatus FromErrno(int code) {
+    struct Meaning {
+        int code;
+        FileError error;
+    };
+    static const Meaning kMeanings[] = {
+        {ENOENT, FileError::NotFound},    {ENOTDIR, FileError::NotAFolder},
+        {EISDIR, FileError::IsAFolder},   {EACCES, FileError::AccessDenied},
+        {EPERM, FileError::AccessDenied}, {ETXTBSY, FileError::AccessDenied},
+        {EROFS, FileError::ReadOnly},     {ENAMETOOLONG, FileError::NameTooLong},
+        {ELOOP, FileError::LinkLoop},     {ENOSPC, FileError::DiskFull},
+        {EDQUOT, FileError::DiskFull},    {EFBIG, FileError::DiskFull},
+    };
+    for (const Meaning& meaning : kMeanings) {
+        if (meaning.code == code) return {meaning.error, code};
+    }
+    return {FileError::Other, code};
+}
+
+// Writes straight into what the path names, through any link, creating a link's missing target.
+FileStatus WriteThrough(const std::string& path, std::string_view bytes) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!file.Valid()) return FromErrno(errno);
+    if (!WriteAll(file.Get(), bytes)) return FromErrno(errno);
+    if (!file.Close()) return FromErrno(errno);
+    return {};
+}
+
 }  // namespace
+
+std::string SystemErrorText(int systemCode) { return std::strerror(systemCode); }
 
 std::string StartFolder() { return FolderPart(ModulePath()); }
 
@@ -122,25 +156,72 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+FileStatus ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.Valid()) return FromErrno(errno);
+    struct stat info;
+    if (::fstat(file.Get(), &info) != 0) return FromErrno(errno);
+    if (S_ISDIR(info.st_mode)) return {FileError::IsAFolder, EISDIR};
+    std::string content;
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+        content.reserve(std::min(static_cast<std::size_t>(info.st_size), limit));
+    }
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return FromErrno(errno);
+        if (got == 0) break;
+        if (static_cast<std::size_t>(got) > limit - content.size()) return {FileError::TooLarge, 0};
+        content.append(chunk, static_cast<std::size_t>(got));
+    }
+    bytes.swap(content);
+    return {};
+}
+
 bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
+    return ReplaceFileWhole(path, bytes).Ok();
+}
+
+FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     struct stat target;
     const bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) return {FileError::IsAFolder, EISDIR};
     // A target without any write permission plays the part of a read-only file on Windows; the
     // rename below would otherwise replace it, even for root.
-    if (exists && (S_ISDIR(target.st_mode) || (target.st_mode & 0222) == 0)) return false;
+    if (exists && (target.st_mode & 0222) == 0) return {FileError::ReadOnly, EACCES};
 
     std::string temporary = FolderPart(path) + "~gwXXXXXX";
     Descriptor file(::mkstemp(&temporary[0]));
-    if (!file.Valid()) return false;
+    if (!file.Valid()) return FromErrno(errno);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = exists ? (target.st_mode & 07777) : (0666 & ~mask);
-    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), bytes) &&
-                         ::fsync(file.Get()) == 0;
-    const bool closed = file.Close();
-    if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
+    FileStatus status;
+    if (::fchmod(file.Get(), mode) != 0 || !WriteAll(file.Get(), bytes) ||
+        ::fsync(file.Get()) != 0) {
+        status = FromErrno(errno);
+    }
+    if (!file.Close() && status.Ok()) status = FromErrno(errno);
+    if (status.Ok() && ::rename(temporary.c_str(), path.c_str()) != 0) status = FromErrno(errno);
+    if (!status.Ok()) ::unlink(temporary.c_str());
+    return status;
+}
+
+FileStatus WriteOutputFile(const std::string& path, std::string_view bytes) {
+    struct stat entry;
+    if (::lstat(path.c_str(), &entry) != 0) {
+        if (errno != ENOENT) return FromErrno(errno);
+        return ReplaceFileWhole(path, bytes);
+    }
+    if (S_ISREG(entry.st_mode)) return ReplaceFileWhole(path, bytes);
+    if (S_ISDIR(entry.st_mode)) return {FileError::IsAFolder, EISDIR};
+    // A link to a folder, or a loop, answers here rather than at the write.
+    struct stat target;
+    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
+        return {FileError::IsAFolder, EISDIR};
+    }
+    return WriteThrough(path, bytes);
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {

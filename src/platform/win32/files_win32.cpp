@@ -4,13 +4,14 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/system_error_text.h"
 
 namespace glyphwright::platform {
 namespace {
 
 // Closes a file handle where it was opened.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
@@ -24,20 +25,20 @@ public:
         return closed != FALSE;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
 // Switches off the "insert a disk" and "cannot open" system dialogs for the attribute query,
 // so a path on an empty removable drive just answers "absent".
 class QuietErrorMode {
-public:
+  public:
     QuietErrorMode() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
     ~QuietErrorMode() { SetErrorMode(previous_); }
     QuietErrorMode(const QuietErrorMode&) = delete;
     QuietErrorMode& operator=(const QuietErrorMode&) = delete;
 
-private:
+  private:
     UINT previous_;
 };
 
@@ -63,7 +64,8 @@ std::string ModulePath() {
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
-        const DWORD chunk = bytes.size() > 0x10000000u ? 0x10000000u : static_cast<DWORD>(bytes.size());
+        const DWORD chunk =
+            bytes.size() > 0x10000000u ? 0x10000000u : static_cast<DWORD>(bytes.size());
         DWORD written = 0;
         if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
@@ -71,7 +73,72 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+FileStatus FromLastError(DWORD code) {
+    struct Meaning {
+        DWORD code;
+        FileError error;
+    };
+    static const Meaning kMeanings[] = {
+        {ERROR_FILE_NOT_FOUND, FileError::NotFound},
+        {ERROR_PATH_NOT_FOUND, FileError::NotFound},
+        {ERROR_INVALID_DRIVE, FileError::NotFound},
+        {ERROR_DIRECTORY, FileError::NotAFolder},
+        {ERROR_ACCESS_DENIED, FileError::AccessDenied},
+        {ERROR_SHARING_VIOLATION, FileError::AccessDenied},
+        {ERROR_LOCK_VIOLATION, FileError::AccessDenied},
+        {ERROR_WRITE_PROTECT, FileError::ReadOnly},
+        {ERROR_FILENAME_EXCED_RANGE, FileError::NameTooLong},
+        {ERROR_BUFFER_OVERFLOW, FileError::NameTooLong},
+        {ERROR_CANT_RESOLVE_FILENAME, FileError::LinkLoop},
+        {ERROR_DISK_FULL, FileError::DiskFull},
+        {ERROR_HANDLE_DISK_FULL, FileError::DiskFull},
+    };
+    for (const Meaning& meaning : kMeanings) {
+        if (meaning.code == code) return {meaning.error, static_cast<int>(code)};
+    }
+    return {FileError::Other, static_cast<int>(code)};
+}
+
+FileStatus LastFailure() { return FromLastError(GetLastError()); }
+
+// Windows answers "path not found" also when a part of the path is a file: look for one.
+FileStatus OpenFailure(const std::string& path) {
+    const FileStatus status = LastFailure();
+    if (status.error != FileError::NotFound) return status;
+    std::string folder = FolderPart(path);
+    while (folder.size() > 1) {
+        folder.pop_back();
+        const DWORD attributes = QuietAttributes(folder);
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                return {FileError::NotAFolder, ERROR_DIRECTORY};
+            break;
+        }
+        folder = FolderPart(folder);
+    }
+    return status;
+}
+
+FileStatus WriteThrough(HANDLE file, std::string_view bytes) {
+    if (!WriteAll(file, bytes)) return LastFailure();
+    return {};
+}
+
 }  // namespace
+
+std::string SystemErrorText(int systemCode) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(systemCode), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string result(text ? text : "", length);
+    if (text) LocalFree(text);
+    while (!result.empty() &&
+           (result.back() == '\r' || result.back() == '\n' || result.back() == '.')) {
+        result.pop_back();
+    }
+    return result;
+}
 
 std::string StartFolder() { return FolderPart(ModulePath()); }
 
@@ -125,11 +192,39 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+FileStatus ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
+    if (DirectoryExists(path)) return {FileError::IsAFolder, ERROR_DIRECTORY};
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return OpenFailure(path);
+    std::string content;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) {
+            // A pipe whose writer has finished ends this way rather than with zero bytes.
+            if (GetLastError() == ERROR_BROKEN_PIPE) break;
+            return LastFailure();
+        }
+        if (got == 0) break;
+        if (got > limit - content.size()) return {FileError::TooLarge, 0};
+        content.append(chunk, got);
+    }
+    bytes.swap(content);
+    return {};
+}
+
 bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
+    return ReplaceFileWhole(path, bytes).Ok();
+}
+
+FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     const DWORD targetAttributes = QuietAttributes(path);
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES &&
-        (targetAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
-        return false;
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES) {
+        if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            return {FileError::IsAFolder, ERROR_DIRECTORY};
+        if (targetAttributes & FILE_ATTRIBUTE_READONLY)
+            return {FileError::ReadOnly, ERROR_ACCESS_DENIED};
     }
 
     // The temporary file sits in the target's folder so the final move is a rename on one
@@ -147,26 +242,48 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
             GetLastError() != ERROR_ALREADY_EXISTS) {
-            return false;
+            return OpenFailure(temporary);
         }
     }
-    if (handle == INVALID_HANDLE_VALUE) return false;
+    if (handle == INVALID_HANDLE_VALUE) return LastFailure();
 
     FileHandle file(handle);
-    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-    const bool closed = file.Close();
-    if (written && closed &&
-        MoveFileExA(temporary.c_str(), path.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    FileStatus status;
+    if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) status = LastFailure();
+    if (!file.Close() && status.Ok()) status = LastFailure();
+    if (status.Ok() && !MoveFileExA(temporary.c_str(), path.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        status = LastFailure();
     }
-    DeleteFileA(temporary.c_str());
-    return false;
+    if (!status.Ok()) DeleteFileA(temporary.c_str());
+    return status;
+}
+
+FileStatus WriteOutputFile(const std::string& path, std::string_view bytes) {
+    const DWORD attributes = QuietAttributes(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return {FileError::IsAFolder, ERROR_DIRECTORY};
+    }
+    // A device ("NUL", "CON", a pipe) is no file on a disk; a symbolic link is followed to its
+    // target. Both are written through; only a plain file is replaced by renaming onto it.
+    const bool link =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    FileHandle existing(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (existing.Valid() && (link || GetFileType(existing.Get()) != FILE_TYPE_DISK)) {
+        if (link && !SetEndOfFile(existing.Get())) return LastFailure();
+        const FileStatus status = WriteThrough(existing.Get(), bytes);
+        if (!existing.Close() && status.Ok()) return LastFailure();
+        return status;
+    }
+    existing.Close();
+    return ReplaceFileWhole(path, bytes);
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {
     std::string pattern = folder;
-    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' && pattern.back() != ':') {
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' &&
+        pattern.back() != ':') {
         pattern += '\\';
     }
     pattern += mask;
