@@ -49,7 +49,11 @@ void SaveNfoAndDiz(MainWindow& window) {
     input.dizText = window.dizPreview->Text();
     // The DIZ box ends with an empty entry that stands for "no DIZ file".
     input.dizTemplateChosen = !window.dizTemplateBox->CurrentText().empty();
-    SaveRelease(input);
+    if (SaveRelease(input).refused) {
+        const std::string caption = window.Window().Text();
+        MessageBoxA(window.Window().Handle(), kNameLeavesFolderText, caption.c_str(),
+                    MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void CreateRelease(MainWindow& window) {

@@ -7,6 +7,11 @@
 
 namespace glyphwright {
 
+// False when a name put into a path could leave the release folder: it holds "..", a folder
+// separator ('\\' or '/') or a drive colon. Names come from project files that people pass
+// around, so Name {A} and Team Name {F} are checked before anything is written.
+bool StaysInReleaseFolder(std::string_view name);
+
 // Start folder + "Release".
 std::string OutputRoot(std::string_view startFolder);
 

@@ -15,13 +15,19 @@ struct ReleaseSaveInput {
 };
 
 struct ReleaseSaveResult {
+    bool refused = false;  // a name would leave the release folder: nothing was written
     bool nfoWritten = false;
     bool dizWritten = false;
 };
 
-// Creates the output root and the release folder (one level) when missing, writes the NFO
-// text, and writes the DIZ text when a DIZ template is chosen and the text is not empty. Each
-// file is replaced whole or not at all. The command shows nothing, whatever the result.
+inline constexpr char kNameLeavesFolderText[] =
+    "The Name and the Team Name may not hold \"..\", \"\\\", \"/\" or \":\".\r\n"
+    "Nothing was saved.";
+
+// Refuses names that would leave the release folder (StaysInReleaseFolder). Otherwise creates
+// the output root and the release folder (one level) when missing, removes temporary files an
+// interrupted save left there, writes the NFO text, and writes the DIZ text when a DIZ
+// template is chosen and the text is not empty. Each file is replaced whole or not at all.
 ReleaseSaveResult SaveRelease(const ReleaseSaveInput& input);
 
 }  // namespace glyphwright

@@ -1,11 +1,58 @@
 #include "platform/files.h"
 
+#include <cstdio>
+
 namespace glyphwright::platform {
 
 std::string FolderPart(std::string_view path) {
     const std::size_t last = path.find_last_of(":\\/");
     if (last == std::string_view::npos) return std::string();
     return std::string(path.substr(0, last + 1));
+}
+
+namespace {
+
+constexpr std::string_view kTemporaryPrefix = "~gw";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// The value of a hexadecimal digit, or -1.
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string ReplacingTemporaryName(unsigned long processId, unsigned number) {
+    char name[48];
+    std::snprintf(name, sizeof name, "~gw%lx-%x.tmp", processId, number);
+    return name;
+}
+
+bool IsReplacingTemporaryName(std::string_view name, unsigned long& processId) {
+    if (name.size() <= kTemporaryPrefix.size() + kTemporarySuffix.size() ||
+        name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix ||
+        name.substr(name.size() - kTemporarySuffix.size()) != kTemporarySuffix) {
+        return false;
+    }
+    const std::string_view middle = name.substr(
+        kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == middle.size() || dash > 8 ||
+        middle.size() - dash - 1 > 8) {
+        return false;
+    }
+    unsigned long id = 0;
+    for (std::size_t i = 0; i < middle.size(); ++i) {
+        if (i == dash) continue;
+        const int digit = HexValue(middle[i]);
+        if (digit < 0) return false;
+        if (i < dash) id = id * 16 + static_cast<unsigned long>(digit);
+    }
+    processId = id;
+    return true;
 }
 
 }  // namespace glyphwright::platform

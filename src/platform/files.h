@@ -82,6 +82,16 @@ FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes);
 // target gets the bytes and which stays a link.
 FileStatus WriteOutputFile(const std::string& path, std::string_view bytes);
 
+// WriteFileReplacing writes into "~gw<process id>-<n>.tmp" (both hexadecimal) beside the
+// target and renames it over the target when whole.
+std::string ReplacingTemporaryName(unsigned long processId, unsigned number);
+// True for a name of exactly that pattern; `processId` receives the process id it names.
+bool IsReplacingTemporaryName(std::string_view name, unsigned long& processId);
+
+// Deletes the temporary files of WriteFileReplacing in the folder that no running writer
+// owns: an interrupted save leaves one behind, and whatever packs the folder would take it.
+void RemoveStaleTemporaries(const std::string& folder);
+
 // True when the folder holds an entry, file or sub-folder, whose name matches the wildcard
 // mask ("*.nfo"); "." and ".." do not count.
 bool FolderHasMatch(const std::string& folder, const std::string& mask);

@@ -59,20 +59,28 @@ GUI_SCENARIO(save_nfo_and_diz_names_and_folders) {
     }
 }
 
-GUI_SCENARIO(save_nfo_and_diz_name_with_backslash) {
+// Names come from project files that people pass around: one that would leave
+// Release\<Name> is refused with a box, and nothing at all is written.
+GUI_SCENARIO(save_nfo_and_diz_refuses_names_leaving_the_folder) {
     AppSession app(SpecWithTemplates());
     REQUIRE(app.Start());
-    app.SetText(kName, "Outer\\Inner");
-    app.SetText(kTeamName, "Crew");
-    MakeAndSave(app);
-    // Only one folder level is created: without "Outer" nothing can be written.
-    CHECK(PathIsFolder(app.Folder() + "Release"));
-    CHECK_EQ(FolderEntries(app.Folder() + "Release"), std::string());
-    CreateDirectoryA((app.Folder() + "Release\\Outer").c_str(), nullptr);
-    app.PostCommand(ids::kCmdSaveNfoDiz);
-    app.Settle();
-    CHECK_EQ(FolderEntries(app.Folder() + "Release\\Outer\\Inner"),
-             std::string("Crew.nfo | File_ID.diz"));
+    const char* const names[][2] = {
+        {"Outer\\Inner", "Crew"}, {"Tool", "..\\..\\x"}, {"Tool", "a/b"}, {"C:x", "Crew"}, {"..", "Crew"},
+    };
+    for (const auto& name : names) {
+        FailureContext context(std::string("name ") + Describe(name[0]) + ", team " + Describe(name[1]));
+        app.SetText(kName, name[0]);
+        app.SetText(kTeamName, name[1]);
+        MakeAndSave(app);
+        const HWND box = app.WaitForMessageBox();
+        REQUIRE(box != nullptr);
+        CHECK(GetWindow(box, GW_OWNER) == app.Window());
+        const SeenMessageBox seen = AppSession::ReadMessageBox(box);
+        CHECK_EQ(seen.caption, std::string("Glyphwright"));
+        CHECK(seen.text.find("Nothing was saved") != std::string::npos);
+        AppSession::AnswerMessageBox(box);
+        CHECK_EQ(FolderEntries(app.Folder()), std::string("Glyphwright.exe | Templates"));
+    }
 }
 
 GUI_SCENARIO(save_nfo_and_diz_keeps_files_it_must_not_write) {

@@ -80,15 +80,36 @@ TEST(SaveRelease, EmptyNamesAndTexts) {
     EXPECT_TRUE(platform::FileExists(Under(folder, "Release/File_ID.diz")));
 }
 
-TEST(SaveRelease, CreatesOnlyOneFolderLevel) {
+TEST(SaveRelease, RefusesNamesThatLeaveTheReleaseFolder) {
+    const char* const names[][2] = {
+        {"Outer\\Inner", "Crew"}, {"Tool", "..\\..\\x"}, {"Tool", "a/b"}, {"C:x", "Crew"}, {"..", ""},
+    };
+    for (const auto& name : names) {
+        SCOPED_TRACE(std::string(name[0]) + " / " + name[1]);
+        TempFolder folder;
+        ReleaseSaveInput input = Input(folder);
+        input.name = name[0];
+        input.teamName = name[1];
+        const ReleaseSaveResult result = SaveRelease(input);
+        EXPECT_TRUE(result.refused);
+        EXPECT_FALSE(result.nfoWritten || result.dizWritten);
+        EXPECT_FALSE(platform::DirectoryExists(Under(folder, "Release")));
+    }
+    EXPECT_TRUE(StaysInReleaseFolder("v1.2 . final"));
+}
+
+// A save that was cut short leaves its temporary file; the next save clears what no running
+// writer owns, so packing the folder never takes it.
+TEST(SaveRelease, RemovesStaleTemporaryFilesOfItsOwnPattern) {
     TempFolder folder;
-    ReleaseSaveInput input = Input(folder);
-    input.name = std::string("Outer") + kSep + "Inner";
-    const ReleaseSaveResult result = SaveRelease(input);
-    EXPECT_FALSE(result.nfoWritten);
-    EXPECT_FALSE(result.dizWritten);
-    EXPECT_TRUE(platform::DirectoryExists(Under(folder, "Release")));
-    EXPECT_FALSE(platform::DirectoryExists(Under(folder, "Release/Outer")));
+    SaveRelease(Input(folder));
+    const std::string releaseFolder = Under(folder, "Release/My Tool/");
+    const char* const names[] = {"~gw7ffffff0-1.tmp", "~gw7ffffff0-1.tmp.keep", "~gwx-1.tmp"};
+    for (const char* name : names) folder.Write(std::string("Release/My Tool/") + name, "partial");
+    SaveRelease(Input(folder));
+    EXPECT_FALSE(platform::FileExists(releaseFolder + names[0]));
+    EXPECT_TRUE(platform::FileExists(releaseFolder + names[1]));
+    EXPECT_TRUE(platform::FileExists(releaseFolder + names[2]));
 }
 
 TEST(SaveRelease, ReplacesItsOwnFilesAndKeepsOthers) {

@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -191,9 +192,17 @@ FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     // rename below would otherwise replace it, even for root.
     if (exists && (target.st_mode & 0222) == 0) return {FileError::ReadOnly, EACCES};
 
-    std::string temporary = FolderPart(path) + "~gwXXXXXX";
-    Descriptor file(::mkstemp(&temporary[0]));
-    if (!file.Valid()) return FromErrno(errno);
+    static unsigned counter = 0;
+    std::string temporary;
+    int created = -1;
+    for (int attempt = 0; attempt < 100 && created < 0; ++attempt) {
+        temporary = FolderPart(path) +
+                    ReplacingTemporaryName(static_cast<unsigned long>(::getpid()), ++counter);
+        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (created < 0 && errno != EEXIST) return FromErrno(errno);
+    }
+    Descriptor file(created);
+    if (!file.Valid()) return FromErrno(EEXIST);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = exists ? (target.st_mode & 07777) : (0666 & ~mask);
@@ -222,6 +231,30 @@ FileStatus WriteOutputFile(const std::string& path, std::string_view bytes) {
         return {FileError::IsAFolder, EISDIR};
     }
     return WriteThrough(path, bytes);
+}
+
+namespace {
+
+bool WriterIsRunning(unsigned long processId) {
+    const pid_t id = static_cast<pid_t>(processId);
+    if (id == ::getpid() || id <= 0) return false;
+    return ::kill(id, 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
+
+void RemoveStaleTemporaries(const std::string& folder) {
+    DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (directory == nullptr) return;
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    while (const dirent* entry = ::readdir(directory)) {
+        unsigned long processId = 0;
+        if (IsReplacingTemporaryName(entry->d_name, processId) && !WriterIsRunning(processId)) {
+            ::unlink((prefix + entry->d_name).c_str());
+        }
+    }
+    ::closedir(directory);
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {

@@ -234,10 +234,7 @@ FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     HANDLE handle = INVALID_HANDLE_VALUE;
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
-        char name[64];
-        wsprintfA(name, "~gw%lx-%x.tmp", static_cast<unsigned long>(GetCurrentProcessId()),
-                  ++counter);
-        temporary = folder + name;
+        temporary = folder + ReplacingTemporaryName(GetCurrentProcessId(), ++counter);
         handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
@@ -278,6 +275,39 @@ FileStatus WriteOutputFile(const std::string& path, std::string_view bytes) {
     }
     existing.Close();
     return ReplaceFileWhole(path, bytes);
+}
+
+namespace {
+
+// This program saves on its one thread, so its own temporary files are never in use here.
+bool WriterIsRunning(unsigned long processId) {
+    if (processId == GetCurrentProcessId()) return false;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+}  // namespace
+
+void RemoveStaleTemporaries(const std::string& folder) {
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/' && prefix.back() != ':') {
+        prefix += '\\';
+    }
+    WIN32_FIND_DATAA found;
+    QuietErrorMode quiet;
+    HANDLE search = FindFirstFileA((prefix + "~gw*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        unsigned long processId = 0;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsReplacingTemporaryName(found.cFileName, processId) && !WriterIsRunning(processId)) {
+            DeleteFileA((prefix + found.cFileName).c_str());
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {
