@@ -19,6 +19,11 @@ constexpr char kCaption[] = "Glyphwright";
 constexpr int kClientWidth = 531;
 constexpr int kClientHeight = 505;
 constexpr int kFontHeight = -11;
+// Where "Terminal" is no OEM font (a Wine set-up without one), the views take a fixed-pitch
+// face instead. Its cells are kept 6 pixels wide so that 79 columns still fit the views; wider
+// ones wrap every NFO line, and a big template into a hundred thousand lines.
+constexpr int kFallbackCellWidth = 6;
+constexpr BYTE kFixedPitch = FIXED_PITCH | FF_MODERN;
 }  // namespace
 
 MainWindow::MainWindow() = default;
@@ -30,9 +35,16 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildWindow() {
     windowFont_ = std::make_unique<ui::Font>("Tahoma", kFontHeight);
-    lucidaFont_ = std::make_unique<ui::Font>("Lucida Console", kFontHeight);
+    // Fixed pitch matters beyond looks: given a proportional face in place of a missing one,
+    // Wine's text shaping reads out of bounds on some bytes (0x98 starting a run) and the
+    // program dies inside the edit control. Windows maps these requests as before.
+    lucidaFont_ = std::make_unique<ui::Font>("Lucida Console", kFontHeight, DEFAULT_CHARSET, kFixedPitch);
     // An OEM font: the previews and the information text are OEM bytes shown as they are.
     terminalFont_ = std::make_unique<ui::Font>("Terminal", kFontHeight, OEM_CHARSET);
+    if (terminalFont_->MappedCharset() != OEM_CHARSET) {
+        terminalFont_ = std::make_unique<ui::Font>("Courier New", kFontHeight, DEFAULT_CHARSET,
+                                                   kFixedPitch, kFallbackCellWidth);
+    }
 
     ui::WindowArgs args;
     args.caption = kCaption;

@@ -4,10 +4,10 @@
 
 namespace glyphwright::ui {
 
-Font::Font(const char* face, int height, BYTE charset) {
-    font_ = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, face);
+Font::Font(const char* face, int height, BYTE charset, BYTE pitchAndFamily, int width) {
+    font_ = CreateFontA(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily,
+                        face);
 }
 
 Font::~Font() {
@@ -29,6 +29,16 @@ SIZE Font::Measure(const char* text) const {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return size;
+}
+
+BYTE Font::MappedCharset() const {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font_);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmCharSet;
 }
 
 }  // namespace glyphwright::ui

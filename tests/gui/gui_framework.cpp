@@ -66,7 +66,11 @@ int RunScenarios(const DriverOptions& options) {
     gOptions = options;
     int passed = 0;
     int failed = 0;
+    int index = -1;
     for (const Scenario& scenario : Registry()) {
+        if (++index % options.shardCount != options.shard) continue;
+        const bool forBarePrefix = std::string(scenario.name).rfind("bare_prefix_", 0) == 0;
+        if (forBarePrefix != options.barePrefix) continue;
         if (!options.filter.empty() &&
             std::string(scenario.name).find(options.filter) == std::string::npos)
             continue;

@@ -18,6 +18,13 @@ struct DriverOptions {
     std::string templatesDir;  // --templates: sample templates for scenarios that want them
     std::string filter;        // --filter: run only scenarios whose name contains this
     std::string sevenZipDir;   // --sevenzip: a real 7-Zip (7zG.exe, 7z.exe, 7z.dll) for archive scenarios
+    // --bare-prefix: the Wine prefix is undressed (no fonts added); runs only the scenarios
+    // named bare_prefix_*, which run nowhere else.
+    bool barePrefix = false;
+    // --shard K/N: runs every N-th scenario from the K-th (K counts from 0), so that N drivers,
+    // each in its own prefix and display, share the scenarios between them.
+    int shard = 0;
+    int shardCount = 1;
 };
 
 const DriverOptions& Options();

@@ -1,5 +1,5 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
-//               [--filter TEXT]
+//               [--filter TEXT] [--bare-prefix] [--shard K/N]
 // gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N   (start-up time, not a test)
 
 #include <cstdio>
@@ -14,7 +14,7 @@ namespace {
 void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
-        "[--sevenzip DIR] [--filter TEXT]\n"
+        "[--sevenzip DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
         "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N\n");
 }
 
@@ -23,8 +23,13 @@ void PrintUsage() {
 int main(int argc, char** argv) {
     glyphwright::guitest::DriverOptions options;
     std::string startupRuns;
+    std::string shard;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
+        if (std::strcmp(argument, "--bare-prefix") == 0) {
+            options.barePrefix = true;
+            continue;
+        }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         std::string* target = nullptr;
         if (std::strcmp(argument, "--app") == 0) target = &options.appPath;
@@ -33,12 +38,19 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--filter") == 0) target = &options.filter;
         else if (std::strcmp(argument, "--sevenzip") == 0) target = &options.sevenZipDir;
         else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
+        else if (std::strcmp(argument, "--shard") == 0) target = &shard;
         if (!target || !value) {
             PrintUsage();
             return 2;
         }
         *target = value;
         ++i;
+    }
+    if (!shard.empty() && (std::sscanf(shard.c_str(), "%d/%d", &options.shard, &options.shardCount) != 2 ||
+                           options.shardCount < 1 || options.shard < 0 ||
+                           options.shard >= options.shardCount)) {
+        PrintUsage();
+        return 2;
     }
     if (options.appPath.empty()) {
         PrintUsage();
