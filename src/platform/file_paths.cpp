@@ -1,7 +1,5 @@
 #include "platform/files.h"
 
-#include <cstdio>
-
 namespace glyphwright::platform {
 
 std::string FolderPart(std::string_view path) {
@@ -23,12 +21,22 @@ int HexValue(char c) {
     return -1;
 }
 
+// Lower-case hexadecimal without leading zeros; formatted by hand because the C library's
+// printf family would pull its whole formatting engine into the Windows executable.
+std::string Hex(unsigned long value) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), "0123456789abcdef"[value % 16]);
+        value /= 16;
+    } while (value != 0);
+    return digits;
+}
+
 }  // namespace
 
 std::string ReplacingTemporaryName(unsigned long processId, unsigned number) {
-    char name[48];
-    std::snprintf(name, sizeof name, "~gw%lx-%x.tmp", processId, number);
-    return name;
+    return std::string(kTemporaryPrefix) + Hex(processId) + "-" + Hex(number) +
+           std::string(kTemporarySuffix);
 }
 
 bool IsReplacingTemporaryName(std::string_view name, unsigned long& processId) {
