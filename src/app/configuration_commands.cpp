@@ -11,9 +11,6 @@ namespace glyphwright {
 
 namespace {
 
-// Read at start-up, shown in the option fields once the window appears.
-ArchiverOptions heldArchiverOptions;
-
 // The groups whose drop-downs start on their first entry, in the order they are visited; the
 // Package group's Team follows them.
 constexpr int kGroupsWithFirstEntries[] = {ids::kFrameApplication, ids::kFrameTeamInfo,
@@ -57,7 +54,7 @@ void LoadConfigurationIfPresent(MainWindow& window) {
     const std::string path = CurrentConfigurationPath();
     if (!platform::FileExists(path)) return;
     WindowConfigurationForm form(window);
-    LoadConfiguration(path, form, heldArchiverOptions);
+    LoadConfiguration(path, form, window.state.heldArchiverOptions);
     for (int group : kGroupsWithFirstEntries) {
         if (const ui::Control* frame = window.ControlById(group)) MakeFirstEntriesCurrentIn(*frame);
     }
@@ -65,8 +62,9 @@ void LoadConfigurationIfPresent(MainWindow& window) {
 }
 
 void ApplyArchiverOptionTexts(MainWindow& window) {
-    window.winRarOptions->SetText(heldArchiverOptions.winRar);
-    window.sevenZipOptions->SetText(heldArchiverOptions.sevenZip);
+    for (const ArchiverRow& row : kArchivers) {
+        window.SetItemText(row.options, window.state.heldArchiverOptions[row.archiver]);
+    }
 }
 
 void ApplyInstallInfo(MainWindow& window) {

@@ -1,5 +1,6 @@
 // Entry: prepare the common controls, build the main window, show it, run the message loop
-// until the window is closed, and end with exit code 0. No command line is read.
+// until the window is closed, and end with exit code 0 (1 when the window could not be
+// built). No command line is read.
 
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow();
+    if (!window) return 1;  // what could not be created was written as debug output
     window->Window().Show();
     glyphwright::ui::RunMessageLoop(window->Window());
     window.reset();

@@ -33,7 +33,7 @@ MainWindow::~MainWindow() {
     window_.reset();
 }
 
-void MainWindow::BuildWindow() {
+bool MainWindow::BuildWindow() {
     windowFont_ = std::make_unique<ui::Font>("Tahoma", kFontHeight);
     // Fixed pitch matters beyond looks: given a proportional face in place of a missing one,
     // Wine's text shaping reads out of bounds on some bytes (0x98 starting a run) and the
@@ -56,6 +56,7 @@ void MainWindow::BuildWindow() {
     args.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     window_ = std::make_unique<ui::Window>();
     window_->Build(args);
+    return window_->Handle() != nullptr;
 }
 
 void MainWindow::BuildMenu() {
@@ -87,10 +88,6 @@ void MainWindow::RememberControls() {
     find(delimiter, kDelimiter);
     find(packageTeam, kPackageTeam);
     find(spacer, kSpacer);
-    find(winRarButton, kWinRarButton);
-    find(sevenZipButton, kSevenZipButton);
-    find(winRarOptions, kWinRarOptions);
-    find(sevenZipOptions, kSevenZipOptions);
     find(nfoTemplateBox, kNfoTemplateBox);
     find(dizTemplateBox, kDizTemplateBox);
     find(nfoPreview, kNfoPreview);
@@ -194,8 +191,9 @@ ui::TextBlock* MainWindow::TextBlock(char letter) const {
 }
 
 ui::Frame* MainWindow::TextBlockFrame(char letter) const {
-    if (!IsTextBlock(letter)) return nullptr;
-    return dynamic_cast<ui::Frame*>(ControlById(ids::kFrameDescription + (letter - kTextBlockLetters[0])));
+    // Each text block is made inside its own frame.
+    ui::TextBlock* block = TextBlock(letter);
+    return block ? dynamic_cast<ui::Frame*>(block->Parent()) : nullptr;
 }
 
 void MainWindow::SelectPage(int page) {
@@ -208,10 +206,10 @@ int MainWindow::CurrentPage() const {
 
 std::unique_ptr<MainWindow> CreateMainWindow() {
     auto window = std::make_unique<MainWindow>();
-    window->BuildWindow();
+    if (!window->BuildWindow()) return nullptr;
     window->BuildMenu();
     // The dialog is a member of the window object and goes with it.
-    window->BuildControls();
+    if (!window->BuildControls()) return nullptr;
     window->BindEvents();
     window->fileDialog.SetOwner(window->Window().Handle());
     window->Window().CenterOnScreen();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/logo.h"
+#include "app/window_state.h"
 #include "model/form_item.h"
 #include "ui/date_picker.h"
 #include "ui/drop_down.h"
@@ -83,10 +84,6 @@ public:
     ui::TextField* delimiter = nullptr;
     ui::DropDown* packageTeam = nullptr;
     ui::TextField* spacer = nullptr;
-    ui::RadioButton* winRarButton = nullptr;
-    ui::RadioButton* sevenZipButton = nullptr;
-    ui::TextField* winRarOptions = nullptr;
-    ui::TextField* sevenZipOptions = nullptr;
     ui::ListBox* nfoTemplateBox = nullptr;
     ui::ListBox* dizTemplateBox = nullptr;
     ui::View* nfoPreview = nullptr;
@@ -101,11 +98,14 @@ public:
     ui::FileDialog fileDialog;
     // The logo drawn on the "About" page; replaced at each showing of that page.
     LogoBitmap logo;
+    // Everything else the program keeps between commands.
+    WindowState state;
 
-    // Creation: fonts, window, menu, controls (see CreateMainWindow).
-    void BuildWindow();
+    // Creation: fonts, window, menu, controls (see CreateMainWindow). False when a window
+    // could not be created; the failure has been written as debug output.
+    bool BuildWindow();
     void BuildMenu();
-    void BuildControls();
+    bool BuildControls();
     void BindEvents();
 
 private:
@@ -120,7 +120,9 @@ private:
     std::array<ui::Control*, kPlaceholderCount> fields_{};
 };
 
-// Builds the main window hidden, binds every event and runs the creation step.
+// Builds the main window hidden, binds every event and runs the creation step. nullptr when
+// the window or one of its controls could not be created: none of them is ever used without
+// its handle.
 std::unique_ptr<MainWindow> CreateMainWindow();
 
 }  // namespace glyphwright

@@ -162,15 +162,17 @@ constexpr int kTabControlHeight = 478;
 
 }  // namespace
 
-void MainWindow::BuildControls() {
+bool MainWindow::BuildControls() {
     ui::CreateArgs tabArgs;
     tabArgs.parent = window_.get();
     tabArgs.id = kTabControl;
     tabArgs.align = Align::Top;
     tabArgs.bounds.height = kTabControlHeight;
     tabs = ui::Control::Create<ui::TabControl>(tabArgs);
+    if (!tabs) return false;
     for (int page = 0; page < kPageCount; ++page) {
         pages[static_cast<std::size_t>(page)] = tabs->AddPage(kPages[page].caption, kPage0 + page);
+        if (!pages[static_cast<std::size_t>(page)]) return false;
     }
 
     const ui::Font* fonts[] = {windowFont_.get(), lucidaFont_.get(), terminalFont_.get()};
@@ -206,11 +208,14 @@ void MainWindow::BuildControls() {
             case Kind::RadioButton: made = ui::Control::Create<ui::RadioButton>(args); break;
             case Kind::PaintBox: made = ui::Control::Create<ui::PaintBox>(args); break;
             }
+            // The rows after it may be its children: stop at the first control that is missing.
+            if (!made) return false;
             byId_[args.id] = made;
         }
     }
     RememberControls();
     informationView->SetText(std::string(kInformationText, kInformationTextLength));
+    return true;
 }
 
 }  // namespace glyphwright

@@ -13,25 +13,15 @@
 
 namespace glyphwright {
 
-namespace {
-
-// Where the archivers live, found once at start-up. A path is kept even when its files were
-// not found: packing reaches it only through a selected button.
-std::string winRarPath;
-std::string sevenZipPath;
-
-}  // namespace
-
 void DetectArchivers(MainWindow& window) {
     SystemArchiverProbes probes(
         ConfigurationPath(platform::StartFolder(), platform::ExecutableFileName()));
     const ArchiverDetection found = DetectArchivers(probes);
-    winRarPath = found.winRarPath;
-    sevenZipPath = found.sevenZipPath;
-    window.winRarButton->SetEnabled(found.winRarEnabled);
-    window.winRarButton->SetChecked(found.winRarSelected);
-    window.sevenZipButton->SetEnabled(found.sevenZipEnabled);
-    window.sevenZipButton->SetChecked(found.sevenZipSelected);
+    for (const ArchiverRow& row : kArchivers) {
+        window.state.archiverPaths[row.archiver] = found[row.archiver].path;
+        window.ItemControl(row.button)->SetEnabled(found[row.archiver].enabled);
+        window.SetItemChecked(row.button, found[row.archiver].selected);
+    }
     if (found.showNoArchiverMessage) {
         // The window is still hidden, so the box has no owner; system-modal keeps it in front.
         const std::string caption = window.Window().Text();
@@ -65,12 +55,12 @@ void CreateRelease(MainWindow& window) {
     input.delimiter = window.delimiter->Text();
     input.team = window.packageTeam->Text();
     input.spacer = window.spacer->Text();
-    input.winRarOptions = window.winRarOptions->Text();
-    input.sevenZipOptions = window.sevenZipOptions->Text();
-    input.winRarSelected = window.winRarButton->Checked();
-    input.sevenZipSelected = window.sevenZipButton->Checked();
-    input.winRarPath = winRarPath;
-    input.sevenZipPath = sevenZipPath;
+    for (const ArchiverRow& row : kArchivers) {
+        ChosenArchiver& chosen = input.archivers[row.archiver];
+        chosen.options = window.ItemText(row.options);
+        chosen.selected = window.ItemChecked(row.button);
+        chosen.path = window.state.archiverPaths[row.archiver];
+    }
 
     const CreateReleasePlan plan = PlanCreateRelease(input);
     if (plan.showNothingToPackMessage) {

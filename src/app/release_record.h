@@ -2,8 +2,6 @@
 // The derivations that keep File Name {Q} in step with Name {A} and the Spacer, run on the
 // events of those fields.
 
-#include <string>
-
 namespace glyphwright {
 
 class MainWindow;
@@ -14,8 +12,5 @@ void DeriveFileName(MainWindow& window);
 void RememberSpacer(MainWindow& window);
 // After the Spacer changed: in {Q}, the remembered spacer becomes the new Spacer text.
 void ReplaceSpacer(MainWindow& window);
-
-// The last non-empty Spacer text seen before a keystroke; empty at start, never stored.
-const std::string& RememberedSpacer();
 
 }  // namespace glyphwright

@@ -3,12 +3,12 @@
 #include "app/main_window.h"
 #include "app/release_record.h"
 #include "app/startup_steps.h"
+#include "model/archiver_table.h"
 
 namespace glyphwright {
 
 void RunCreationStep(MainWindow& window) {
-    window.winRarButton->SetChecked(false);
-    window.sevenZipButton->SetChecked(false);
+    for (const ArchiverRow& row : kArchivers) window.SetItemChecked(row.button, false);
     LoadConfigurationIfPresent(window);
     DetectArchivers(window);
 }

@@ -1,13 +1,13 @@
 // Template listing, rendering and raw views: Make NFO/DIZ, View NFO/DIZ, a new template choice.
 
 #include "app/commands.h"
-#include "app/documents.h"
 #include "app/main_window.h"
+#include "app/render_input.h"
 #include "app/startup_steps.h"
 #include "model/document_load.h"
+#include "model/render_pipeline.h"
 #include "model/template_catalogue.h"
 #include "platform/files.h"
-#include "model/render_pipeline.h"
 
 namespace glyphwright {
 
@@ -57,7 +57,7 @@ void MakeFirstTemplatesCurrent(MainWindow& window) {
 
 void MakeNfo(MainWindow& window) {
     const RenderInput input = ReadRenderInput(window);
-    Document& document = NfoDocument();
+    Document& document = window.state.nfoDocument;
     // A template that cannot be read leaves the last rendering in place; it is rendered again.
     LoadDocument(document, TemplatePathOf(*window.nfoTemplateBox));
     RenderNfo(document, input);
@@ -67,7 +67,7 @@ void MakeNfo(MainWindow& window) {
 void MakeDiz(MainWindow& window) {
     if (window.dizTemplateBox->CurrentText().empty()) return;
     const RenderInput input = ReadRenderInput(window);
-    Document& document = DizDocument();
+    Document& document = window.state.dizDocument;
     LoadDocument(document, TemplatePathOf(*window.dizTemplateBox));
     RenderDiz(document, input.lineValues);
     window.dizPreview->SetText(DocumentText(document));

@@ -11,8 +11,6 @@ constexpr char kGreetingsSection[] = "TEAM INFORMATION";
 constexpr char kGreetingsKey[] = "Greetings";
 constexpr char kInstallInfoSection[] = "INSTALL INFO";
 constexpr char kOptionsSection[] = "ARCHIVERS OPTION";
-constexpr char kWinRarOptionsKey[] = "Winrar";
-constexpr char kSevenZipOptionsKey[] = "7zip";
 constexpr char kArchiversSection[] = "ARCHIVERS";
 
 // The profile functions trim these around a key name; a name of nothing else is no name.
@@ -69,13 +67,11 @@ std::string ReadInstallInfo(const std::string& configurationPath, const std::str
 void ReadArchiverOptions(const std::string& configurationPath, ArchiverOptions& options) {
     // A missing key keeps the text held so far exactly: handed to the platform as a default it
     // would lose its trailing blanks and surrounding quotes.
-    if (auto value = platform::ReadProfileValue(configurationPath, kOptionsSection, kWinRarOptionsKey,
-                                                platform::kProfileValueBuffer)) {
-        options.winRar = *value;
-    }
-    if (auto value = platform::ReadProfileValue(configurationPath, kOptionsSection, kSevenZipOptionsKey,
-                                                platform::kProfileValueBuffer)) {
-        options.sevenZip = *value;
+    for (const ArchiverRow& row : kArchivers) {
+        if (auto value = platform::ReadProfileValue(configurationPath, kOptionsSection, row.optionsKey,
+                                                    platform::kProfileValueBuffer)) {
+            options[row.archiver] = *value;
+        }
     }
 }
 

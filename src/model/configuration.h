@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/archiver_table.h"
 #include "model/form_item.h"
 
 namespace glyphwright {
@@ -36,12 +37,9 @@ std::string ReadGreetings(const std::string& configurationPath);
 // entry (an empty one included).
 std::string ReadInstallInfo(const std::string& configurationPath, const std::string& releaseType);
 
-// The options texts of the two archivers ("ARCHIVERS OPTION"). A missing key keeps the text
-// held so far.
-struct ArchiverOptions {
-    std::string winRar;
-    std::string sevenZip;
-};
+// The options text of each archiver ("ARCHIVERS OPTION"). A missing key keeps the text held
+// so far.
+using ArchiverOptions = PerArchiver<std::string>;
 void ReadArchiverOptions(const std::string& configurationPath, ArchiverOptions& options);
 
 // "ARCHIVERS" / key: a path to an archiver, the default when the key is missing.

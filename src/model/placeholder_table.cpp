@@ -6,10 +6,6 @@ std::string PlaceholderTag(char letter) {
     return std::string{'{', letter, '}'};
 }
 
-std::string FieldCaption(char letter) {
-    return std::string(PlaceholderOf(letter).label) + " " + PlaceholderTag(letter) + " :";
-}
-
 std::string TextBlockCaption(char letter) {
     return PlaceholderTag(letter) + " " + PlaceholderOf(letter).label + " ";
 }

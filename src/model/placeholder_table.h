@@ -82,34 +82,36 @@ constexpr std::size_t CountTextBlocks() {
     return count;
 }
 
-// The single-line placeholders come first and the text blocks after them, the order in which a
-// rendering takes them.
 inline constexpr std::size_t kTextBlockCount = CountTextBlocks();
 inline constexpr std::size_t kLineValueCount = kPlaceholderCount - kTextBlockCount;
 
-// The text blocks' letters in the order a rendering expands them.
-constexpr std::array<char, kTextBlockCount> TextBlockLetters() {
-    std::array<char, kTextBlockCount> letters{};
-    for (std::size_t i = 0; i < kTextBlockCount; ++i) letters[i] = kPlaceholders[kLineValueCount + i].letter;
+// The letters of one side of the table in table order: the single-line placeholders in the
+// order the substitution takes them, the text blocks in the order a rendering expands them.
+template <std::size_t N>
+constexpr std::array<char, N> LettersWhere(bool textBlocks) {
+    std::array<char, N> letters{};
+    std::size_t n = 0;
+    for (const Placeholder& row : kPlaceholders) {
+        if ((row.kind == PlaceholderKind::TextBlock) == textBlocks) letters[n++] = row.letter;
+    }
     return letters;
 }
-inline constexpr std::array<char, kTextBlockCount> kTextBlockLetters = TextBlockLetters();
+inline constexpr std::array<char, kLineValueCount> kLineValueLetters = LettersWhere<kLineValueCount>(false);
+inline constexpr std::array<char, kTextBlockCount> kTextBlockLetters = LettersWhere<kTextBlockCount>(true);
 
 constexpr bool TableIsInLetterOrder() {
     for (std::size_t i = 0; i < kPlaceholderCount; ++i) {
         if (kPlaceholders[i].letter != static_cast<char>(kFirstPlaceholder + i)) return false;
-        if ((i >= kLineValueCount) != (kPlaceholders[i].kind == PlaceholderKind::TextBlock)) return false;
     }
     return true;
 }
-static_assert(TableIsInLetterOrder(), "placeholders run from 'A' without gaps, text blocks last");
+static_assert(TableIsInLetterOrder(), "placeholders run from 'A' without gaps");
 
 // "{A}".
 std::string PlaceholderTag(char letter);
 
-// The form's caption for a single-line field ("Name {A} :") and the start of a text block's
-// frame caption ("{R} Description ").
-std::string FieldCaption(char letter);
+// The start of a text block's frame caption ("{R} Description "), which the cursor position
+// follows.
 std::string TextBlockCaption(char letter);
 
 }  // namespace glyphwright

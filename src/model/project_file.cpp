@@ -3,6 +3,7 @@
 #include <iterator>
 #include <optional>
 
+#include "model/archiver_table.h"
 #include "model/line_breaks.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
@@ -50,15 +51,12 @@ const char* ButtonText(bool selected) { return selected ? "1" : "0"; }
 
 const std::vector<ProjectRow>& ProjectRows() {
     using K = ProjectValueKind;
-    // The packaging options stand between the single-line fields and the text blocks.
+    // The packaging options and the archivers' rows stand between the single-line fields and
+    // the text blocks.
     static const ProjectRow kPackagingRows[] = {
         {"RACKAGE", "Delimiter", FormItem::Delimiter, K::Text},
         {"RACKAGE", "Team", FormItem::PackageTeam, K::Text},
         {"RACKAGE", "Spacer", FormItem::Spacer, K::Text},
-        {"ARCHIVERS OPTION", "Winrar", FormItem::WinRarOptions, K::Text},
-        {"ARCHIVERS OPTION", "7zip", FormItem::SevenZipOptions, K::Text},
-        {"ARCHIVER", "WinRAR", FormItem::WinRarButton, K::ArchiverButton},
-        {"ARCHIVER", "7zip", FormItem::SevenZipButton, K::ArchiverButton},
     };
     static const std::vector<ProjectRow> rows = [] {
         std::vector<ProjectRow> made;
@@ -68,9 +66,15 @@ const std::vector<ProjectRow>& ProjectRows() {
                                                                       : K::Text;
             made.push_back({field.section, field.key, ReleaseField(field.letter), kind});
         };
-        for (std::size_t i = 0; i < kLineValueCount; ++i) addField(kPlaceholders[i]);
+        for (char letter : kLineValueLetters) addField(PlaceholderOf(letter));
         made.insert(made.end(), std::begin(kPackagingRows), std::end(kPackagingRows));
-        for (std::size_t i = kLineValueCount; i < kPlaceholderCount; ++i) addField(kPlaceholders[i]);
+        for (const ArchiverRow& archiver : kArchivers) {
+            made.push_back({"ARCHIVERS OPTION", archiver.optionsKey, archiver.options, K::Text});
+        }
+        for (const ArchiverRow& archiver : kArchivers) {
+            made.push_back({"ARCHIVER", archiver.projectKey, archiver.button, K::ArchiverButton});
+        }
+        for (char letter : kTextBlockLetters) addField(PlaceholderOf(letter));
         return made;
     }();
     return rows;

@@ -14,7 +14,7 @@ void SubstituteEveryLine(Document& document, const FieldTable& lineValues) {
 const FieldTable& LineValueTags() {
     static const FieldTable tags = [] {
         FieldTable made;
-        for (std::size_t i = 0; i < made.size(); ++i) made[i] = PlaceholderTag(kPlaceholders[i].letter);
+        for (std::size_t i = 0; i < made.size(); ++i) made[i] = PlaceholderTag(kLineValueLetters[i]);
         return made;
     }();
     return tags;
@@ -23,7 +23,7 @@ const FieldTable& LineValueTags() {
 FieldTable ReadLineValues(const ProjectForm& form) {
     FieldTable values;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const Placeholder& row = kPlaceholders[i];
+        const Placeholder& row = PlaceholderOf(kLineValueLetters[i]);
         switch (row.kind) {
         case PlaceholderKind::Date: values[i] = form.GetDateText(); break;
         case PlaceholderKind::DerivedFileName:

@@ -26,7 +26,7 @@ struct RenderInput {
     TextBlockLines blocks;  // each block's lines as the user sees them (wrapped as shown)
 };
 
-// "{A}".."{Q}" in table order.
+// The single-line placeholders' tags, "{A}".."{Q}", in table order.
 const FieldTable& LineValueTags();
 
 // The single-line values as a rendering takes them: each field's text, the date as the picker

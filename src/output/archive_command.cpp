@@ -6,13 +6,6 @@
 #include "platform/process.h"
 
 namespace glyphwright {
-namespace {
-
-constexpr char kSevenZipProgram[] = "7zG.exe";
-constexpr char kWinRarProgram[] = "winrar.exe";
-
-}  // namespace
-
 std::string ComposeArchiveName(std::string_view fileName, std::string_view spacer,
                                std::string_view releaseType, std::string_view delimiter,
                                std::string_view team) {
@@ -24,13 +17,14 @@ std::string ComposeArchiveName(std::string_view fileName, std::string_view space
     return name;
 }
 
-std::string SevenZipExtension(std::string_view options) {
-    return options.find("-tzip") != std::string_view::npos ? ".zip" : ".7z";
+std::string ArchiveExtension(Archiver archiver, std::string_view options) {
+    const ArchiverRow& row = ArchiverOf(archiver);
+    return options.find(row.zipSwitch) != std::string_view::npos ? ".zip" : row.extension;
 }
 
-std::string WinRarExtension(std::string_view options) {
-    return options.find("-afzip") != std::string_view::npos ? ".zip" : ".rar";
-}
+std::string SevenZipExtension(std::string_view options) { return ArchiveExtension(Archiver::SevenZip, options); }
+
+std::string WinRarExtension(std::string_view options) { return ArchiveExtension(Archiver::WinRar, options); }
 
 std::optional<std::string> ComposeArchiverParameters(std::string_view options,
                                                      std::string_view archive,
@@ -80,20 +74,14 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
     archiveBase += ComposeArchiveName(input.fileName, input.spacer, input.releaseType, input.delimiter,
                                       input.team);
 
-    if (input.sevenZipSelected) {
+    for (const Archiver archiver : kArchiverRunOrder) {
+        const ChosenArchiver& chosen = input.archivers[archiver];
+        if (!chosen.selected) continue;
         const std::optional<std::string> parameters = ComposeArchiverParameters(
-            input.sevenZipOptions, archiveBase + SevenZipExtension(input.sevenZipOptions), source);
+            chosen.options, archiveBase + ArchiveExtension(archiver, chosen.options), source);
         if (parameters) {
             plan.commandLines.push_back(
-                ComposeCommandLine(ArchiverFolder(input.sevenZipPath) + kSevenZipProgram, *parameters));
-        }
-    }
-    if (input.winRarSelected) {
-        const std::optional<std::string> parameters = ComposeArchiverParameters(
-            input.winRarOptions, archiveBase + WinRarExtension(input.winRarOptions), source);
-        if (parameters) {
-            plan.commandLines.push_back(
-                ComposeCommandLine(ArchiverFolder(input.winRarPath) + kWinRarProgram, *parameters));
+                ComposeCommandLine(ArchiverFolder(chosen.path) + ArchiverOf(archiver).program, *parameters));
         }
     }
     return plan;

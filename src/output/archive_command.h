@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/archiver_table.h"
+
 namespace glyphwright {
 
 // File Name {Q} + Spacer + Release type {L} + Delimiter + Team, in this order.
@@ -15,10 +17,12 @@ std::string ComposeArchiveName(std::string_view fileName, std::string_view space
                                std::string_view releaseType, std::string_view delimiter,
                                std::string_view team);
 
-// ".zip" when the options ask for the zip type ("-tzip", case-sensitive), otherwise ".7z".
-std::string SevenZipExtension(std::string_view options);
+// ".zip" when the options hold the archiver's zip switch (case-sensitive), otherwise its own
+// extension.
+std::string ArchiveExtension(Archiver archiver, std::string_view options);
 
-// ".zip" when the options ask for the zip format ("-afzip", case-sensitive), otherwise ".rar".
+// The same for 7-Zip ("-tzip", otherwise ".7z") and WinRAR ("-afzip", otherwise ".rar").
+std::string SevenZipExtension(std::string_view options);
 std::string WinRarExtension(std::string_view options);
 
 // The options, then the archive and the source pattern each in double quotes:
@@ -37,6 +41,12 @@ std::string ComposeCommandLine(std::string_view programPath, std::string_view pa
 // be started; nothing is reported to the user either way.
 bool StartAndWait(std::string_view programPath, std::string_view parameters);
 
+struct ChosenArchiver {
+    std::string options;
+    bool selected = false;
+    std::string path;  // from the archiver detection
+};
+
 struct CreateReleaseInput {
     std::string startFolder;
     std::string name;         // Name {A}
@@ -45,16 +55,11 @@ struct CreateReleaseInput {
     std::string delimiter;
     std::string team;         // the Package group's Team
     std::string spacer;
-    std::string winRarOptions;
-    std::string sevenZipOptions;
-    bool winRarSelected = false;
-    bool sevenZipSelected = false;
-    std::string winRarPath;    // from the archiver detection
-    std::string sevenZipPath;
+    PerArchiver<ChosenArchiver> archivers;
 };
 
-// Either the "nothing to pack" message, or the archiver command lines in the order they run:
-// 7-Zip first, then WinRAR.
+// Either the "nothing to pack" message, or the archiver command lines in the order they run
+// (the table's run order).
 struct CreateReleasePlan {
     bool showNothingToPackMessage = false;
     std::vector<std::string> commandLines;

@@ -7,20 +7,35 @@
 namespace glyphwright {
 namespace {
 
-constexpr char kWinRarProgram[] = "WinRaR.exe";
-constexpr char kSevenZipProgram[] = "7zG.exe";
-constexpr char kSevenZipLibrary[] = "7z.dll";
-constexpr char kWinRarConfigurationKey[] = "WinRaR";
-constexpr char kSevenZipConfigurationKey[] = "7zip";
-
-bool WinRarPresent(ArchiverProbes& probes, const std::string& path) {
-    return !path.empty() && probes.FileExists(ArchiverFolder(path) + kWinRarProgram);
+// The archiver's program (and the library it needs) beside the found path.
+bool Present(ArchiverProbes& probes, const ArchiverRow& row, const std::string& path) {
+    if (path.empty()) return false;
+    const std::string folder = ArchiverFolder(path);
+    return probes.FileExists(folder + row.program) && (!row.library || probes.FileExists(folder + row.library));
 }
 
-bool SevenZipPresent(ArchiverProbes& probes, const std::string& path) {
-    const std::string folder = ArchiverFolder(path);
-    return !path.empty() && probes.FileExists(folder + kSevenZipProgram) &&
-           probes.FileExists(folder + kSevenZipLibrary);
+bool AnySelected(const ArchiverDetection& result) {
+    for (const FoundArchiver& found : result.values) {
+        if (found.selected) return true;
+    }
+    return false;
+}
+
+void EnableWherePresent(ArchiverProbes& probes, ArchiverDetection& result) {
+    for (const ArchiverRow& row : kArchivers) {
+        FoundArchiver& found = result[row.archiver];
+        if (Present(probes, row, found.path)) {
+            found.enabled = true;
+            found.selected = !AnySelected(result);
+        }
+    }
+}
+
+bool AnyEnabled(const ArchiverDetection& result) {
+    for (const FoundArchiver& found : result.values) {
+        if (found.enabled) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -34,45 +49,35 @@ std::string Unquoted(std::string_view path) {
 
 ArchiverDetection DetectArchivers(ArchiverProbes& probes) {
     ArchiverDetection result;
-    if (std::optional<std::string> registered = probes.RegisteredPath(Archiver::WinRar)) {
-        result.winRarPath = Unquoted(*registered);
-    }
-    if (WinRarPresent(probes, result.winRarPath)) {
-        result.winRarEnabled = true;
-        result.winRarSelected = true;
-    }
-    if (std::optional<std::string> registered = probes.RegisteredPath(Archiver::SevenZip)) {
-        result.sevenZipPath = Unquoted(*registered);
-    }
-    if (SevenZipPresent(probes, result.sevenZipPath)) {
-        result.sevenZipEnabled = true;
-        result.sevenZipSelected = !result.winRarSelected;
-    }
-
-    if (!result.winRarEnabled && !result.sevenZipEnabled) {
-        result.winRarPath = probes.ConfiguredPath(kWinRarConfigurationKey, result.winRarPath);
-        result.sevenZipPath = probes.ConfiguredPath(kSevenZipConfigurationKey, result.sevenZipPath);
-        if (WinRarPresent(probes, result.winRarPath)) {
-            result.winRarEnabled = true;
-            result.winRarSelected = !result.sevenZipSelected;
-        }
-        if (SevenZipPresent(probes, result.sevenZipPath)) {
-            result.sevenZipEnabled = true;
-            result.sevenZipSelected = !result.winRarSelected;
+    for (const ArchiverRow& row : kArchivers) {
+        if (std::optional<std::string> registered = probes.RegisteredPath(row.archiver)) {
+            result[row.archiver].path = Unquoted(*registered);
         }
     }
-    result.showNoArchiverMessage = !result.winRarEnabled && !result.sevenZipEnabled;
+    EnableWherePresent(probes, result);
+    // The configuration file is asked only when the registry yields no usable archiver at all.
+    if (!AnyEnabled(result)) {
+        for (const ArchiverRow& row : kArchivers) {
+            std::string& path = result[row.archiver].path;
+            path = probes.ConfiguredPath(row.pathKey, path);
+        }
+        EnableWherePresent(probes, result);
+    }
+    result.showNoArchiverMessage = !AnyEnabled(result);
     return result;
 }
 
-SystemArchiverProbes::SystemArchiverProbes(std::string configurationPath, std::string winRarKey,
-                                           std::string sevenZipKey)
-    : configurationPath_(std::move(configurationPath)),
-      winRarKey_(std::move(winRarKey)),
-      sevenZipKey_(std::move(sevenZipKey)) {}
+PerArchiver<std::string> StandardAppPathsKeys() {
+    PerArchiver<std::string> keys;
+    for (const ArchiverRow& row : kArchivers) keys[row.archiver] = row.appPathsKey;
+    return keys;
+}
+
+SystemArchiverProbes::SystemArchiverProbes(std::string configurationPath, PerArchiver<std::string> appPathsKeys)
+    : configurationPath_(std::move(configurationPath)), appPathsKeys_(std::move(appPathsKeys)) {}
 
 std::optional<std::string> SystemArchiverProbes::RegisteredPath(Archiver archiver) {
-    return platform::ReadAppPath(archiver == Archiver::WinRar ? winRarKey_ : sevenZipKey_);
+    return platform::ReadAppPath(appPathsKeys_[archiver]);
 }
 
 std::string SystemArchiverProbes::ConfiguredPath(const std::string& key, const std::string& defaultValue) {

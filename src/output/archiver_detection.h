@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace glyphwright {
+#include "model/archiver_table.h"
 
-enum class Archiver { WinRar, SevenZip };
+namespace glyphwright {
 
 // What the detection asks of the outside world; tests hand in their own answers.
 class ArchiverProbes {
@@ -21,33 +21,37 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
 };
 
+// The App Paths key names of the archiver table.
+PerArchiver<std::string> StandardAppPathsKeys();
+
 // The probes of the running system.
 class SystemArchiverProbes : public ArchiverProbes {
 public:
     // The App Paths key names are the archivers' own unless a test names others.
-    explicit SystemArchiverProbes(std::string configurationPath, std::string winRarKey = "WinRAR.exe",
-                                  std::string sevenZipKey = "7zFM.exe");
+    explicit SystemArchiverProbes(std::string configurationPath,
+                                  PerArchiver<std::string> appPathsKeys = StandardAppPathsKeys());
     std::optional<std::string> RegisteredPath(Archiver archiver) override;
     std::string ConfiguredPath(const std::string& key, const std::string& defaultValue) override;
     bool FileExists(const std::string& path) override;
 
 private:
     std::string configurationPath_;
-    std::string winRarKey_;
-    std::string sevenZipKey_;
+    PerArchiver<std::string> appPathsKeys_;
 };
 
-struct ArchiverDetection {
-    std::string winRarPath;
-    std::string sevenZipPath;
-    bool winRarEnabled = false;
-    bool winRarSelected = false;
-    bool sevenZipEnabled = false;
-    bool sevenZipSelected = false;
+struct FoundArchiver {
+    // The registered (or configured) path; kept even when its files were not found.
+    std::string path;
+    bool enabled = false;
+    bool selected = false;
+};
+
+struct ArchiverDetection : PerArchiver<FoundArchiver> {
     bool showNoArchiverMessage = false;
 };
 
-// Enables the button of each archiver found and selects at most one, WinRAR first.
+// Enables the button of each archiver found and selects at most one, the first found in table
+// order.
 ArchiverDetection DetectArchivers(ArchiverProbes& probes);
 
 // The path up to and including its last ':', '\' or '/'; empty when it holds none.

@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include <algorithm>
+#include <string>
 
 #include "ui/font.h"
 
@@ -65,7 +66,15 @@ bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
     hwnd_ = CreateWindowExA(exStyle, className, args.text.c_str(), style, bounds.left, bounds.top,
                             bounds.width, bounds.height, parent_ ? parent_->hwnd_ : nullptr,
                             idOrMenu, GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
+    if (!hwnd_) {
+        // A control that is not there must be said out loud: every later call would go to a
+        // null handle and silently do nothing.
+        const std::string report = std::string("Glyphwright: cannot create a \"") + className +
+                                   "\" window, id " + std::to_string(args.id) + ", error " +
+                                   std::to_string(GetLastError()) + "\n";
+        OutputDebugStringA(report.c_str());
+        return false;
+    }
 
     SetPropA(hwnd_, kObjectProperty, this);
     // SetWindowLongPtrA keeps the window an ANSI window, so WM_CHAR and the text messages

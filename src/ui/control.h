@@ -88,6 +88,7 @@ public:
     Rect TakeAlignedArea(Align align, int height);
 
     // Builds a control of kind T under args.parent; the parent's top-level window owns it.
+    // nullptr when the system window could not be created (reported as debug output).
     template <class T, class Args>
     static T* Create(const Args& args);
 
@@ -95,7 +96,8 @@ protected:
     Control() = default;
 
     // Creates the system window, binds it to this object and applies font, colour, id,
-    // enabled and visible state from args. Kinds call this from their Build.
+    // enabled and visible state from args. Kinds call this from their Build. A failure is
+    // written as debug output and leaves the control without a handle.
     bool CreateHandle(const char* className, DWORD style, DWORD exStyle, const CreateArgs& args);
 
     // Messages to this control; return true with result set to stop the default handling.
@@ -147,7 +149,7 @@ T* Control::Create(const Args& args) {
     T* raw = control.get();
     args.parent->Root()->Adopt(std::move(control));
     raw->Build(args);
-    return raw;
+    return raw->Handle() ? raw : nullptr;
 }
 
 }  // namespace glyphwright::ui

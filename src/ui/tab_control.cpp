@@ -38,7 +38,9 @@ TabPage* TabControl::AddPage(const std::string& caption, int pageId) {
     page.id = pageId;
     page.visible = false;
     page.bounds = DisplayArea();
-    pages_.push_back(Control::Create<TabPage>(page));
+    TabPage* made = Control::Create<TabPage>(page);
+    if (!made) return nullptr;
+    pages_.push_back(made);
     // A new tab can change the height of the tab row; keep every page on the display area.
     for (TabPage* each : pages_) each->SetBounds(DisplayArea());
     if (current_ < 0) ShowPage(0);

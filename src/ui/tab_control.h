@@ -18,7 +18,8 @@ class TabControl : public Control {
 public:
     void Build(const CreateArgs& args);
 
-    // Adds a tab and its page; the first page added is the current one.
+    // Adds a tab and its page; the first page added is the current one. nullptr when the page
+    // could not be created.
     TabPage* AddPage(const std::string& caption, int pageId);
     TabPage* Page(int index) const;
     int PageCount() const { return static_cast<int>(pages_.size()); }

@@ -33,7 +33,7 @@ void Window::Build(const WindowArgs& args) {
     create.visible = false;
     create.bounds = {CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                      frame.bottom - frame.top};
-    CreateHandle(MainWindowClass(), args.style, args.exStyle, create);
+    if (!CreateHandle(MainWindowClass(), args.style, args.exStyle, create)) return;
     if (args.icon) {
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(args.icon));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(args.icon));

@@ -27,10 +27,10 @@ CreateReleaseInput Input() {
     input.delimiter = "-";
     input.team = "CREW";
     input.spacer = ".";
-    input.sevenZipOptions = "a -tzip";
-    input.winRarOptions = "a -m5";
-    input.sevenZipPath = "C:\\Program Files\\7-Zip\\7zFM.exe";
-    input.winRarPath = "C:\\WinRAR\\WinRAR.exe";
+    input.archivers[Archiver::SevenZip].options = "a -tzip";
+    input.archivers[Archiver::WinRar].options = "a -m5";
+    input.archivers[Archiver::SevenZip].path = "C:\\Program Files\\7-Zip\\7zFM.exe";
+    input.archivers[Archiver::WinRar].path = "C:\\WinRAR\\WinRAR.exe";
     return input;
 }
 
@@ -78,8 +78,8 @@ TEST(PlanCreateRelease, AsksForTheNfoFirst) {
 
 TEST(PlanCreateRelease, RunsSevenZipBeforeWinRar) {
     CreateReleaseInput input = Input();
-    input.sevenZipSelected = true;
-    input.winRarSelected = true;
+    input.archivers[Archiver::SevenZip].selected = true;
+    input.archivers[Archiver::WinRar].selected = true;
     const CreateReleasePlan plan = PlanCreateRelease(input, true);
     EXPECT_FALSE(plan.showNothingToPackMessage);
     const std::string folder = std::string("S") + kSep + "Release" + kSep + "My Tool";
@@ -99,9 +99,9 @@ TEST(PlanCreateRelease, StartsNothingWithoutASelectedButton) {
 
 TEST(PlanCreateRelease, AnUndetectedArchiverIsStartedByItsBareName) {
     CreateReleaseInput input = Input();
-    input.winRarSelected = true;
-    input.winRarPath.clear();
-    input.winRarOptions.clear();
+    input.archivers[Archiver::WinRar].selected = true;
+    input.archivers[Archiver::WinRar].path.clear();
+    input.archivers[Archiver::WinRar].options.clear();
     const CreateReleasePlan plan = PlanCreateRelease(input, true);
     ASSERT_EQ(plan.commandLines.size(), 1u);
     EXPECT_EQ(plan.commandLines[0].rfind("winrar.exe  \"", 0), 0u);
@@ -110,8 +110,8 @@ TEST(PlanCreateRelease, AnUndetectedArchiverIsStartedByItsBareName) {
 TEST(PlanCreateRelease, RefusesTextsThatWouldSplitTheCommandLine) {
     for (const char* field : {"name", "fileName", "team"}) {
         CreateReleaseInput input = Input();
-        input.sevenZipSelected = true;
-        input.winRarSelected = true;
+        input.archivers[Archiver::SevenZip].selected = true;
+        input.archivers[Archiver::WinRar].selected = true;
         std::string& text = std::string(field) == "name" ? input.name
                             : std::string(field) == "fileName" ? input.fileName
                                                                : input.team;
@@ -126,7 +126,7 @@ TEST(PlanCreateRelease, LooksForAnNfoInTheReleaseFolder) {
     TempFolder folder;
     CreateReleaseInput input = Input();
     input.startFolder = folder.Path();
-    input.sevenZipSelected = true;
+    input.archivers[Archiver::SevenZip].selected = true;
     EXPECT_TRUE(PlanCreateRelease(input).showNothingToPackMessage);  // no folder at all
     ASSERT_TRUE(platform::CreateOneDirectory(folder.File("Release")));
     ASSERT_TRUE(platform::CreateOneDirectory(folder.File("Release") + kSep + "My Tool"));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <set>
@@ -31,7 +33,14 @@ public:
         const auto found = configuration.find(key);
         return found == configuration.end() ? defaultValue : found->second;
     }
-    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    // Windows file names ignore case.
+    bool FileExists(const std::string& path) override {
+        return std::any_of(files.begin(), files.end(), [&path](const std::string& file) {
+            return std::equal(file.begin(), file.end(), path.begin(), path.end(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            });
+        });
+    }
 
     std::optional<std::string> winRarRegistry;
     std::optional<std::string> sevenZipRegistry;
@@ -59,10 +68,10 @@ struct Outcome {
 };
 
 void ExpectOutcome(const ArchiverDetection& result, const Outcome& expected) {
-    EXPECT_EQ(result.winRarEnabled, expected.winRarEnabled);
-    EXPECT_EQ(result.winRarSelected, expected.winRarSelected);
-    EXPECT_EQ(result.sevenZipEnabled, expected.sevenZipEnabled);
-    EXPECT_EQ(result.sevenZipSelected, expected.sevenZipSelected);
+    EXPECT_EQ(result[Archiver::WinRar].enabled, expected.winRarEnabled);
+    EXPECT_EQ(result[Archiver::WinRar].selected, expected.winRarSelected);
+    EXPECT_EQ(result[Archiver::SevenZip].enabled, expected.sevenZipEnabled);
+    EXPECT_EQ(result[Archiver::SevenZip].selected, expected.sevenZipSelected);
     EXPECT_EQ(result.showNoArchiverMessage, expected.message);
 }
 
@@ -72,7 +81,7 @@ TEST(DetectArchivers, BothRegisteredPrefersWinRar) {
     probes.sevenZipRegistry = std::string(kSeven) + "7zFM.exe";
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {true, true, true, false, false});
-    EXPECT_EQ(result.sevenZipPath, std::string(kSeven) + "7zFM.exe");
+    EXPECT_EQ(result[Archiver::SevenZip].path, std::string(kSeven) + "7zFM.exe");
     EXPECT_FALSE(probes.configurationRead);
 }
 
@@ -90,7 +99,7 @@ TEST(DetectArchivers, SevenZipWithoutItsLibraryIsNotFound) {
     ExpectOutcome(result, {false, false, false, false, true});
     // The registry's path stays as the default for the configuration lookup.
     EXPECT_EQ(probes.defaultsSeen["7zip"], std::string(kSeven) + "7zFM.exe");
-    EXPECT_EQ(result.sevenZipPath, std::string(kSeven) + "7zFM.exe");
+    EXPECT_EQ(result[Archiver::SevenZip].path, std::string(kSeven) + "7zFM.exe");
 }
 
 TEST(DetectArchivers, ConfigurationIsNotReadWhenOneArchiverIsRegistered) {
@@ -107,7 +116,7 @@ TEST(DetectArchivers, ConfigurationPathsWhenTheRegistryHasNone) {
     probes.configuration["7zip"] = kSeven;
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {true, true, true, false, false});
-    EXPECT_EQ(result.winRarPath, std::string(kRar) + "WinRAR.exe");
+    EXPECT_EQ(result[Archiver::WinRar].path, std::string(kRar) + "WinRAR.exe");
 }
 
 TEST(DetectArchivers, AConfiguredFolderNeedsItsTrailingSeparator) {
@@ -123,7 +132,7 @@ TEST(DetectArchivers, UnquotesARegisteredPath) {
     probes.winRarRegistry = "\"" + std::string(kRar) + "WinRAR.exe\"";
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {true, true, false, false, false});
-    EXPECT_EQ(result.winRarPath, std::string(kRar) + "WinRAR.exe");
+    EXPECT_EQ(result[Archiver::WinRar].path, std::string(kRar) + "WinRAR.exe");
 }
 
 TEST(DetectArchivers, NothingAnywhereShowsTheMessageOnce) {
@@ -132,8 +141,8 @@ TEST(DetectArchivers, NothingAnywhereShowsTheMessageOnce) {
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {false, false, false, false, true});
     EXPECT_TRUE(probes.configurationRead);
-    EXPECT_EQ(result.winRarPath, "");
-    EXPECT_EQ(result.sevenZipPath, "");
+    EXPECT_EQ(result[Archiver::WinRar].path, "");
+    EXPECT_EQ(result[Archiver::SevenZip].path, "");
 }
 
 TEST(ArchiverFolder, TakesThePathUpToItsLastSeparator) {
@@ -154,11 +163,12 @@ TEST(SystemArchiverProbes, FindAnArchiverNamedInTheConfiguration) {
     folder.Write("7-Zip" + std::string(1, platform::kPathSeparator) + "7zG.exe", "MZ");
     folder.Write("7-Zip" + std::string(1, platform::kPathSeparator) + "7z.dll", "MZ");
     folder.Write("Glyphwright.ini", "[ARCHIVERS]\r\n7zip=" + sevenFolder + "7zG.exe\r\n");
-    SystemArchiverProbes probes(folder.File("Glyphwright.ini"), "GlyphwrightTestMissing-WinRAR.exe",
-                                "GlyphwrightTestMissing-7zFM.exe");
+    SystemArchiverProbes probes(folder.File("Glyphwright.ini"),
+                                PerArchiver<std::string>{{"GlyphwrightTestMissing-WinRAR.exe",
+                                                          "GlyphwrightTestMissing-7zFM.exe"}});
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {false, false, true, true, false});
-    EXPECT_EQ(result.sevenZipPath, sevenFolder + "7zG.exe");
+    EXPECT_EQ(result[Archiver::SevenZip].path, sevenFolder + "7zG.exe");
 }
 
 #ifdef _WIN32
@@ -242,10 +252,11 @@ TEST(SystemArchiverProbes, FindARegisteredArchiver) {
     const std::string sevenZip = UniqueProgram("7zFM");
     TestAppPath key(sevenZip, 0, REG_SZ, folder.File("7zFM.exe"));
     ASSERT_TRUE(key.Created());
-    SystemArchiverProbes probes(folder.File("none.ini"), UniqueProgram("WinRAR"), sevenZip);
+    SystemArchiverProbes probes(folder.File("none.ini"),
+                                PerArchiver<std::string>{{UniqueProgram("WinRAR"), sevenZip}});
     const ArchiverDetection result = DetectArchivers(probes);
     ExpectOutcome(result, {false, false, true, true, false});
-    EXPECT_EQ(result.sevenZipPath, folder.File("7zFM.exe"));
+    EXPECT_EQ(result[Archiver::SevenZip].path, folder.File("7zFM.exe"));
 }
 
 #endif

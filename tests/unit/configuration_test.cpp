@@ -92,8 +92,8 @@ TEST(LoadConfiguration, FeedsEveryDropDownOfEachSection) {
     EXPECT_EQ(form.lists[ReleaseField('O')], std::vector<std::string>{"1 x 1.44"});
     EXPECT_EQ(form.blocks[ReleaseField('U')], "Hello\r\nworld");
     // A missing option key keeps what was held.
-    EXPECT_EQ(options.sevenZip, "a -tzip");
-    EXPECT_EQ(options.winRar, "");
+    EXPECT_EQ(options[Archiver::SevenZip], "a -tzip");
+    EXPECT_EQ(options[Archiver::WinRar], "");
 }
 
 TEST(LoadConfiguration, WithoutAFileChangesNothing) {
@@ -103,8 +103,8 @@ TEST(LoadConfiguration, WithoutAFileChangesNothing) {
     LoadConfiguration(folder.File("Glyphwright.ini"), form, options);
     EXPECT_TRUE(form.appended.empty());
     EXPECT_TRUE(form.blocks.empty());
-    EXPECT_EQ(options.winRar, "kept ");
-    EXPECT_EQ(options.sevenZip, "\"kept\"");
+    EXPECT_EQ(options[Archiver::WinRar], "kept ");
+    EXPECT_EQ(options[Archiver::SevenZip], "\"kept\"");
 }
 
 TEST(ReadArchiverOptions, MissingKeysKeepTheHeldTextExactly) {
@@ -112,8 +112,8 @@ TEST(ReadArchiverOptions, MissingKeysKeepTheHeldTextExactly) {
     folder.Write("a.ini", "[ARCHIVERS OPTION]\r\nWinrar=a -afzip\r\n");
     ArchiverOptions options{"old", " a -t7z "};
     ReadArchiverOptions(folder.File("a.ini"), options);
-    EXPECT_EQ(options.winRar, "a -afzip");
-    EXPECT_EQ(options.sevenZip, " a -t7z ");
+    EXPECT_EQ(options[Archiver::WinRar], "a -afzip");
+    EXPECT_EQ(options[Archiver::SevenZip], " a -t7z ");
 }
 
 TEST(ReadInstallInfo, LooksTheReleaseTypeUp) {

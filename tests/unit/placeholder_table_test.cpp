@@ -11,7 +11,6 @@ namespace {
 TEST(PlaceholderTable, FeedsTheEngineItsTags) {
     EXPECT_EQ(LineValueTags(), PlaceholderTags);
     EXPECT_EQ(kTextBlockLetters.front(), PlaceholderTags.back()[1] + 1);
-    EXPECT_EQ(FieldCaption('N'), "Release date {N} :");
     EXPECT_EQ(TextBlockCaption('S'), "{S} Install info ");
 }
 

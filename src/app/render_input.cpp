@@ -1,23 +1,10 @@
-#include "app/documents.h"
+#include "app/render_input.h"
 
 #include "app/main_window.h"
 #include "app/project_form.h"
 #include "ui/edit_lines.h"
 
 namespace glyphwright {
-
-namespace {
-Document nfoDocument;
-Document dizDocument;
-}  // namespace
-
-Document& NfoDocument() {
-    return nfoDocument;
-}
-
-Document& DizDocument() {
-    return dizDocument;
-}
 
 RenderInput ReadRenderInput(MainWindow& window) {
     const WindowProjectForm form(window);
