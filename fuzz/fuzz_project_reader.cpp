@@ -1,15 +1,12 @@
-// Project files as the command-line companion reads them, on arbitrary bytes: opening must
-// answer (a project or a message naming the file), and whatever it reads must render and be
-// checked without crashing. The bytes go through a file because the reader follows the
-// platform's profile functions, which read one value at a time from a file.
-
-#include <unistd.h>
+// Project files as the command-line companion reads them, on arbitrary bytes parsed in memory:
+// opening must answer (a project or not one), and whatever it reads must render and be checked
+// without crashing.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
+#include <string_view>
 
 #include "cli/cli_check.h"
 #include "cli/cli_render.h"
@@ -27,25 +24,13 @@ const std::string kTemplate =
     "|                                     {S}                                |\r\n"
     "| Info: {T}  {U}                       |\r\n";
 
-std::string ProjectPath() {
-    return "/tmp/gw-fuzz-project-" + std::to_string(getpid()) + ".gwp";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace glyphwright::cli;
-    static const std::string path = ProjectPath();
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
     MemoryProjectForm form;
-    std::string error;
-    if (!OpenProject(path, form, error)) {
-        if (error.find(path) == std::string::npos) std::abort();  // the message names the file
+    if (!OpenProjectBytes(std::string_view(reinterpret_cast<const char*>(data), size), form))
         return 0;
-    }
     const glyphwright::RenderInput input = ReadRenderInput(form, 70);
     for (const auto& lines : input.blocks) {
         if (lines.empty()) std::abort();  // a block always shows at least one line
@@ -54,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     glyphwright::RenderDiz(kTemplate, input.lineValues);
     CheckRequest request;
     request.project = &form;
-    request.projectPath = path;
+    request.projectPath = "fuzz.gwp";
     request.wrap = 70;
     request.templates.push_back({"fuzz.nfo", TemplateKind::Nfo, kTemplate});
     CheckTemplates(request);

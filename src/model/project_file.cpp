@@ -106,35 +106,80 @@ std::optional<std::string> ReadProjectValue(const std::string& path, const Proje
     return DecodeProjectValue(*stored, row.kind);
 }
 
-void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
-                     std::string_view datePicture, const platform::DateNames& dateNames) {
+namespace {
+
+// The file itself, through the platform's profile functions, one value per call.
+class ProjectFileValues : public ProjectValueSource {
+public:
+    explicit ProjectFileValues(const std::string& path) : path_(path) {}
+    std::optional<std::string> Stored(const ProjectRow& row) const override {
+        return platform::ReadProfileValue(path_, row.section, row.key);
+    }
+    int StoredNumber(const ProjectRow& row, int defaultValue) const override {
+        return platform::ReadProfileInt(path_, row.section, row.key, defaultValue);
+    }
+
+private:
+    const std::string& path_;
+};
+
+void SaveProject(ProjectForm& form, const std::string& path) {
     for (const ProjectRow& row : ProjectRows()) {
-        if (direction == ProjectDirection::Save) {
-            switch (row.kind) {
-                case ProjectValueKind::Text:
-                    // {A}'s change event keeps {Q} derived; the file holds the derived name.
-                    if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
-                    WriteProjectValue(path, row, form.GetText(row.item));
-                    break;
-                case ProjectValueKind::Date:
-                    WriteProjectValue(path, row, form.GetDateText());
-                    break;
-                case ProjectValueKind::ArchiverButton:
-                    WriteProjectValue(path, row, ButtonText(form.GetButton(row.item)));
-                    break;
-                case ProjectValueKind::InfoBlock:
-                    WriteProjectValue(path, row, form.GetText(row.item));
-                    break;
-            }
-            continue;
-        }
         switch (row.kind) {
             case ProjectValueKind::Text:
-                if (std::optional<std::string> value = ReadProjectValue(path, row)) form.SetText(row.item, *value);
+                // {A}'s change event keeps {Q} derived; the file holds the derived name.
+                if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
+                WriteProjectValue(path, row, form.GetText(row.item));
+                break;
+            case ProjectValueKind::Date:
+                WriteProjectValue(path, row, form.GetDateText());
+                break;
+            case ProjectValueKind::ArchiverButton:
+                WriteProjectValue(path, row, ButtonText(form.GetButton(row.item)));
+                break;
+            case ProjectValueKind::InfoBlock:
+                WriteProjectValue(path, row, form.GetText(row.item));
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+ProjectText::ProjectText(std::string_view fileBytes) : text_(fileBytes) {}
+
+std::optional<std::string> ProjectText::Stored(const ProjectRow& row) const {
+    if (!text_.HasValue(row.section, row.key)) return std::nullopt;
+    // A buffer larger than any value: the value comes whole.
+    return text_.GetString(row.section, row.key, std::string_view(), static_cast<std::size_t>(-1));
+}
+
+int ProjectText::StoredNumber(const ProjectRow& row, int defaultValue) const {
+    return text_.GetInt(row.section, row.key, defaultValue);
+}
+
+bool ProjectText::HoldsAnyRow() const {
+    for (const ProjectRow& row : ProjectRows()) {
+        if (text_.HasValue(row.section, row.key)) return true;
+    }
+    return false;
+}
+
+void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
+                       std::string_view datePicture, const platform::DateNames& dateNames) {
+    for (const ProjectRow& row : ProjectRows()) {
+        const auto read = [&]() -> std::optional<std::string> {
+            std::optional<std::string> stored = source.Stored(row);
+            if (!stored) return std::nullopt;
+            return DecodeProjectValue(*stored, row.kind);
+        };
+        switch (row.kind) {
+            case ProjectValueKind::Text:
+                if (std::optional<std::string> value = read()) form.SetText(row.item, *value);
                 break;
             case ProjectValueKind::Date:
                 // A date that does not read keeps the picker's date: it must always hold one.
-                if (std::optional<std::string> value = ReadProjectValue(path, row)) {
+                if (std::optional<std::string> value = read()) {
                     if (std::optional<DateTimeValue> date = ParseDateText(*value, datePicture, dateNames)) {
                         form.SetDate(*date);
                     }
@@ -142,15 +187,28 @@ void TransferProject(ProjectForm& form, const std::string& path, ProjectDirectio
                 break;
             case ProjectValueKind::ArchiverButton: {
                 const bool current = form.GetButton(row.item);
-                form.SetButton(row.item,
-                               platform::ReadProfileInt(path, row.section, row.key, current ? 1 : 0) != 0);
+                form.SetButton(row.item, source.StoredNumber(row, current ? 1 : 0) != 0);
                 break;
             }
             case ProjectValueKind::InfoBlock:
-                form.SetText(row.item, ReadProjectValue(path, row).value_or(std::string()));
+                form.SetText(row.item, read().value_or(std::string()));
                 break;
         }
     }
+}
+
+void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source) {
+    const platform::DateNames names = platform::UserDateNames();
+    OpenProjectValues(form, source, platform::UserDateTimeFormat(), names);
+}
+
+void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
+                     std::string_view datePicture, const platform::DateNames& dateNames) {
+    if (direction == ProjectDirection::Save) {
+        SaveProject(form, path);
+        return;
+    }
+    OpenProjectValues(form, ProjectFileValues(path), datePicture, dateNames);
 }
 
 void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction) {

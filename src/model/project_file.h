@@ -10,6 +10,7 @@
 
 #include "model/date_text.h"
 #include "model/form_item.h"
+#include "platform/profile_text.h"
 
 namespace glyphwright {
 
@@ -45,6 +46,31 @@ bool WriteProjectValue(const std::string& path, const ProjectRow& row, std::stri
 // The stored value, read whole and decoded; nothing when the key is missing.
 std::optional<std::string> ReadProjectValue(const std::string& path, const ProjectRow& row);
 
+// Where opening takes a project's stored values from.
+class ProjectValueSource {
+public:
+    virtual ~ProjectValueSource() = default;
+    // The stored value, whole and not yet decoded; nothing when the key is missing.
+    virtual std::optional<std::string> Stored(const ProjectRow& row) const = 0;
+    // The value read as a number, as the platform reads one; the default when it is missing.
+    virtual int StoredNumber(const ProjectRow& row, int defaultValue) const = 0;
+};
+
+// A project file's bytes read once and held in memory, read by the platform's rules
+// (platform/profile_text.h): a pipe or a FIFO is read only once, and a file is not opened again
+// for each of its rows.
+class ProjectText : public ProjectValueSource {
+public:
+    explicit ProjectText(std::string_view fileBytes);
+    std::optional<std::string> Stored(const ProjectRow& row) const override;
+    int StoredNumber(const ProjectRow& row, int defaultValue) const override;
+    // True when the text holds at least one of a project's keys.
+    bool HoldsAnyRow() const;
+
+private:
+    platform::ProfileText text_;
+};
+
 // What the project file reads from and writes to: the main window implements it.
 class ProjectForm {
 public:
@@ -76,6 +102,11 @@ void TransferProject(ProjectForm& form, const std::string& path, ProjectDirectio
 
 // The same with the user's date picture and names.
 void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction);
+
+// Opening, from values already read.
+void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
+                       std::string_view datePicture, const platform::DateNames& dateNames);
+void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source);
 
 // The file dialogs' settings, the same for both directions.
 inline constexpr char kProjectFilter[] = "Glyphwright Project|*.gwp";

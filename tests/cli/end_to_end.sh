@@ -92,6 +92,10 @@ run "output folder is a file" 2 "cannot be created" -- render --nfo "$T/Classic.
 run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
 run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
 
+# --- a project read from a pipe is read once, whole -----------------------------------------
+cat "$WORK/p.gwp" | "$CLI" render --project /dev/stdin --nfo "$T/Classic.nfo" >"$WORK/piped.nfo" 2>"$WORK/err"
+check "a piped project fills the fields" cmp -s "$WORK/piped.nfo" "$WORK/stdout.nfo"
+
 # --- special files: written through, never replaced; reads capped by the bytes that come ----
 ln -s /proc/self/fd/1 "$WORK/stdout-link"
 run "output to a link to standard output" 0 "" -- export "$T/Compact.diz" --utf8 --out "$WORK/stdout-link"
