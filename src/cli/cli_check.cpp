@@ -33,7 +33,7 @@ std::string ShowOem(unsigned char byte) {
 }
 
 void CheckRooms(const std::string& file, std::size_t lineNumber, const std::string& line,
-                std::vector<Finding>& findings) {
+                FindingList& findings) {
     for (const PlaceholderRoom& room : FindPlaceholders(line)) {
         std::string message = PlaceholderTag(room.letter) + " takes up to " + to_string(room.centred) +
                               " centred, " + to_string(room.aligned) + " aligned; placed " +
@@ -60,7 +60,7 @@ void CheckRooms(const std::string& file, std::size_t lineNumber, const std::stri
 // Runs the single-line pass one placeholder at a time, so each value's fate is known: a
 // placeholder still in the line after its own turn was not placed.
 void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, const std::string& line,
-                           const FieldTable& values, std::vector<Finding>& findings) {
+                           const FieldTable& values, FindingList& findings) {
     FieldTable tags;
     tags.fill(kInactiveTag);
     std::string before = line;
@@ -97,7 +97,7 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
 }
 
 void CheckTextBlocks(const std::string& file, const Document& substituted, const TextBlockLines& blocks,
-                     std::vector<Finding>& findings) {
+                     FindingList& findings) {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const std::string tag = PlaceholderTag(kTextBlockLetters[b]);
         for (std::size_t n = 0; n < substituted.size(); ++n) {
@@ -121,7 +121,7 @@ void CheckTextBlocks(const std::string& file, const Document& substituted, const
 
 // Characters of the values that the OEM code page cannot show: the conversion puts another
 // one in their place.
-void CheckLostCharacters(const CheckRequest& request, std::vector<Finding>& findings) {
+void CheckLostCharacters(const CheckRequest& request, FindingList& findings) {
     for (const Placeholder& field : kPlaceholders) {
         const char letter = field.letter;
         const std::string value = request.project->GetText(ReleaseField(letter));
@@ -143,7 +143,7 @@ void CheckLostCharacters(const CheckRequest& request, std::vector<Finding>& find
     }
 }
 
-void CheckDiz(const std::string& file, const Document& lines, const char* what, std::vector<Finding>& findings) {
+void CheckDiz(const std::string& file, const Document& lines, const char* what, FindingList& findings) {
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (lines[n].size() > kDizColumns) {
             findings.push_back(Make(file, n + 1, kDizColumns + 1, Severity::Problem, "diz-width",
@@ -158,12 +158,11 @@ void CheckDiz(const std::string& file, const Document& lines, const char* what, 
     }
 }
 
-void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checked, std::vector<Finding>& findings) {
+void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checked, FindingList& findings) {
     const std::string& file = checked.path;
-    std::vector<Finding> bytes = CheckBytes(file, checked.bytes, true);
-    findings.insert(findings.end(), bytes.begin(), bytes.end());
+    for (Finding& finding : CheckBytes(file, checked.bytes, true)) findings.push_back(std::move(finding));
 
-    const Document lines = ParseDocument(checked.bytes);
+    Document lines = ParseDocument(checked.bytes);
     for (std::size_t n = 0; n < lines.size(); ++n) CheckRooms(file, n + 1, lines[n], findings);
     if (checked.kind == TemplateKind::Diz) CheckDiz(file, lines, "template", findings);
     if (!request.project) return;
@@ -174,18 +173,26 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
             CheckSingleLineValues(file, n + 1, lines[n], input.lineValues, findings);
         }
     }
-    Document substituted = lines;
-    RenderDiz(substituted, input.lineValues);
-    Document result;
+    // The template's lines are rendered where they stand, and the text blocks are laid in one
+    // line at a time, each line dropped as its text is made: the rendering never stands in
+    // memory twice, however large the template.
+    RenderDiz(lines, input.lineValues);
+    std::string text;
+    text.reserve(checked.bytes.size() + 2 * lines.size());  // the size without text blocks
     if (checked.kind == TemplateKind::Nfo) {
-        CheckTextBlocks(file, substituted, input.blocks, findings);
-        result = RenderNfo(checked.bytes, input);
+        CheckTextBlocks(file, lines, input.blocks, findings);
+        for (std::string& line : lines) {
+            Document copies{std::move(line)};
+            LayTextBlocks(copies, input.blocks);
+            text += DocumentText(copies);
+        }
     } else {
-        result = substituted;
-        CheckDiz(file, result, "result", findings);
+        CheckDiz(file, lines, "result", findings);
+        text = DocumentText(lines);
     }
+    Document().swap(lines);
     // What the rendering adds to the template's own bytes: tabs and UTF-8 lookalikes in values.
-    for (Finding& finding : CheckBytes(file, DocumentText(result), false)) {
+    for (Finding& finding : CheckBytes(file, text, false)) {
         finding.message = "result: " + finding.message;
         findings.push_back(std::move(finding));
     }
@@ -214,7 +221,7 @@ const char* SeverityName(Severity severity) { return severity == Severity::Note 
 }  // namespace
 
 std::vector<Finding> CheckBytes(const std::string& file, const std::string& bytes, bool isTemplate) {
-    std::vector<Finding> findings;
+    FindingList findings;
     const std::string_view text(bytes);
     if (isTemplate) {
         if (text.substr(0, 3) == "\xEF\xBB\xBF" || text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
@@ -283,14 +290,40 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
                                 "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
                                     " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437"));
     }
-    return findings;
+    return findings.Take();
+}
+
+void FindingList::push_back(Finding finding) {
+    const auto kind = std::make_pair(finding.file, finding.code);
+    std::size_t& listed = listed_[kind];
+    if (finding.omitted == 0 && listed < kFindingsPerKind) {
+        ++listed;
+        kept_.push_back(std::move(finding));
+        return;
+    }
+    Omitted& omitted = omitted_[kind];
+    omitted.count += finding.omitted == 0 ? 1 : finding.omitted;
+    if (finding.severity == Severity::Problem) omitted.severity = Severity::Problem;
+}
+
+std::vector<Finding> FindingList::Take() {
+    std::vector<Finding> all = std::move(kept_);
+    for (const auto& [kind, omitted] : omitted_) {
+        Finding summary{kind.first, 0, 0, omitted.severity, kind.second,
+                        to_string(omitted.count) + " more finding(s) of this kind, not listed", omitted.count};
+        all.push_back(std::move(summary));
+    }
+    kept_.clear();
+    listed_.clear();
+    omitted_.clear();
+    return all;
 }
 
 std::vector<Finding> CheckTemplates(const CheckRequest& request) {
-    std::vector<Finding> findings;
+    FindingList findings;
     if (request.project) CheckLostCharacters(request, findings);
     for (const CheckedTemplate& checked : request.templates) CheckOneTemplate(request, checked, findings);
-    return findings;
+    return findings.Take();
 }
 
 bool HasProblems(const std::vector<Finding>& findings) {

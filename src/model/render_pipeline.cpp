@@ -47,11 +47,15 @@ void RenderDiz(Document& document, const FieldTable& lineValues) {
     SubstituteEveryLine(document, lineValues);
 }
 
+void LayTextBlocks(Document& document, const TextBlockLines& blocks) {
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        ExpandTextBlock(document, PlaceholderTag(kTextBlockLetters[i]), blocks[i]);
+    }
+}
+
 void RenderNfo(Document& document, const RenderInput& input) {
     SubstituteEveryLine(document, input.lineValues);
-    for (std::size_t i = 0; i < input.blocks.size(); ++i) {
-        ExpandTextBlock(document, PlaceholderTag(kTextBlockLetters[i]), input.blocks[i]);
-    }
+    LayTextBlocks(document, input.blocks);
 }
 
 Document RenderNfo(std::string_view templateBytes, const RenderInput& input) {

@@ -41,6 +41,9 @@ TextBlockLines ReadTextBlocks(const std::function<std::vector<std::string>(char 
 void RenderNfo(Document& document, const RenderInput& input);
 void RenderDiz(Document& document, const FieldTable& lineValues);
 
+// The NFO's second pass alone, on a document the single-line pass has been over.
+void LayTextBlocks(Document& document, const TextBlockLines& blocks);
+
 // The same from a template's bytes.
 Document RenderNfo(std::string_view templateBytes, const RenderInput& input);
 Document RenderDiz(std::string_view templateBytes, const FieldTable& lineValues);

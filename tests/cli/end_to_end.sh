@@ -84,6 +84,10 @@ run "10 MB template check" 0 "" -- check --nfo "$WORK/big.nfo" --project "$WORK/
 awk 'BEGIN { for (i = 0; i < 16384; i++) printf "{A} {B}      {R}                                                  "; printf "\r\n" }' >"$WORK/wide.nfo"
 run "1 MB line" 0 "" -- render --project "$WORK/p.gwp" --nfo "$WORK/wide.nfo"
 run "1 MB line check finds {A} without room" 1 "" -- check --nfo "$WORK/wide.nfo" --project "$WORK/p.gwp"
+# Findings of one kind are listed up to a cap; the rest are counted in one line.
+awk 'BEGIN { for (i = 0; i < 1200; i++) printf "|\t{A}   |\r\n" }' >"$WORK/tabs.nfo"
+run "check caps findings per kind" 1 "" -- check --nfo "$WORK/tabs.nfo"
+check "the rest of a kind is counted" grep -q "tabs.nfo: problem: 200 more finding(s) of this kind, not listed \[tab\]" "$WORK/out"
 mkdir "$WORK/ro" && chmod a-w "$WORK/ro"
 if [ "$(id -u)" != 0 ]; then
   run "unwritable folder" 2 "cannot be written" -- render --nfo "$T/Classic.nfo" --project "$WORK/p.gwp" --out "$WORK/ro"
