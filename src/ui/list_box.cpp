@@ -12,7 +12,13 @@ void ListBox::Build(const CreateArgs& args) {
 }
 
 void ListBox::OnCommand(int code) {
-    if (code == LBN_SELCHANGE && onSelectionChanged) onSelectionChanged();
+    // A click on the current entry reports a selection change too; what it would load is
+    // already shown, and for a big template that costs seconds.
+    if (code != LBN_SELCHANGE) return;
+    const int current = CurrentIndex();
+    if (current == lastCurrent_) return;
+    lastCurrent_ = current;
+    if (onSelectionChanged) onSelectionChanged();
 }
 
 void ListBox::AddDirectory(const std::string& pattern) {
@@ -48,6 +54,7 @@ std::string ListBox::CurrentText() const {
 }
 
 void ListBox::MakeCurrent(int index) {
+    lastCurrent_ = index;
     SendMessageA(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
     SetSelected(index, true);
 }

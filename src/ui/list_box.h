@@ -13,7 +13,8 @@ public:
     void Build(const CreateArgs& args);
     FocusKeys FocusMovement() const override { return FocusKeys::ListBox; }
 
-    // The user made another entry current, by mouse or keyboard; not raised by code.
+    // The user made another entry current, by mouse or keyboard; not raised by code, nor by
+    // a click on the entry that is current already.
     std::function<void()> onSelectionChanged;
 
     // Adds the names of the ordinary files that match a path pattern ("C:\dir\*.nfo"), in the
@@ -32,6 +33,9 @@ public:
 
 protected:
     void OnCommand(int code) override;
+
+private:
+    int lastCurrent_ = -1;  // the current entry when the program last looked
 };
 
 }  // namespace glyphwright::ui

@@ -7,6 +7,7 @@
 #include "app/control_ids.h"
 #include "app_session.h"
 #include "gui_framework.h"
+#include "release_support.h"
 #include "template_support.h"
 
 namespace glyphwright::guitest {
@@ -77,6 +78,12 @@ GUI_SCENARIO(template_boxes_list_templates_and_show_the_first_raw) {
     app.PostCommand(kCmdViewNfo);
     CHECK_EQ(app.CurrentTab(), 2);
     CHECK_EQ(app.Text(kNfoPreview), kSecondNfo);
+
+    // A click on the entry that is current already is no new choice: the rendering stays.
+    app.PostCommand(kCmdMakeNfo);
+    app.ClickTab(1);
+    ClickListEntry(app, kNfoTemplateBox, 1);
+    CHECK_EQ(app.Text(kNfoPreview), std::string("second Mk\r\n"));
 
     // The same for the DIZ; its text blocks stay as written.
     app.SetText(FieldId('A'), "Zed");
