@@ -7,13 +7,16 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "app/step_marks.h"
 #include "ui/message_loop.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
+    glyphwright::MarkStep("common controls");
     std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow();
     if (!window) return 1;  // what could not be created was written as debug output
     window->Window().Show();
+    glyphwright::MarkStep("shown");
     glyphwright::ui::RunMessageLoop(window->Window());
     window.reset();
     return 0;

@@ -8,6 +8,7 @@
 #include "app/menu_table.h"
 #include "app/release_record.h"
 #include "app/startup.h"
+#include "app/step_marks.h"
 #include "app/status_captions.h"
 #include "ui/menu.h"
 
@@ -207,10 +208,12 @@ int MainWindow::CurrentPage() const {
 std::unique_ptr<MainWindow> CreateMainWindow() {
     auto window = std::make_unique<MainWindow>();
     if (!window->BuildWindow()) return nullptr;
+    MarkStep("fonts and window");
     window->BuildMenu();
     // The dialog is a member of the window object and goes with it.
     if (!window->BuildControls()) return nullptr;
     window->BindEvents();
+    MarkStep("menu and controls");
     window->fileDialog.SetOwner(window->Window().Handle());
     window->Window().CenterOnScreen();
     window->Window().MakeNotResizable();

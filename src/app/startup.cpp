@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/release_record.h"
 #include "app/startup_steps.h"
+#include "app/step_marks.h"
 #include "model/archiver_table.h"
 
 namespace glyphwright {
@@ -10,16 +11,20 @@ namespace glyphwright {
 void RunCreationStep(MainWindow& window) {
     for (const ArchiverRow& row : kArchivers) window.SetItemChecked(row.button, false);
     LoadConfigurationIfPresent(window);
+    MarkStep("configuration");
     DetectArchivers(window);
+    MarkStep("archiver detection");
 }
 
 void OnWindowShown(MainWindow& window) {
     window.SelectPage(kPageReleaseInformation);
     FillTemplateLists(window);
+    MarkStep("template listing");
     ApplyArchiverOptionTexts(window);
     DeriveFileName(window);
     ShowFirstTemplates(window);
     MakeFirstTemplatesCurrent(window);
+    MarkStep("raw previews");
 }
 
 }  // namespace glyphwright

@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/render_input.h"
+#include "app/step_marks.h"
 #include "app/startup_steps.h"
 #include "model/document_load.h"
 #include "model/render_pipeline.h"
@@ -56,12 +57,16 @@ void MakeFirstTemplatesCurrent(MainWindow& window) {
 }
 
 void MakeNfo(MainWindow& window) {
+    MarkStep("Make NFO: start");
     const RenderInput input = ReadRenderInput(window);
     Document& document = window.state.nfoDocument;
     // A template that cannot be read leaves the last rendering in place; it is rendered again.
     LoadDocument(document, TemplatePathOf(*window.nfoTemplateBox));
+    MarkStep("Make NFO: form and template read");
     RenderNfo(document, input);
+    MarkStep("Make NFO: rendered");
     window.nfoPreview->SetText(DocumentText(document));
+    MarkStep("Make NFO: preview filled");
 }
 
 void MakeDiz(MainWindow& window) {

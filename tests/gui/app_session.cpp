@@ -193,8 +193,9 @@ bool AppSession::Install() {
         ReportFailure(__FILE__, __LINE__, "cannot create install folder " + folder_);
         return false;
     }
-    if (!CopyFileA(Options().appPath.c_str(), ExePath().c_str(), FALSE)) {
-        ReportFailure(__FILE__, __LINE__, "cannot copy " + Options().appPath);
+    const std::string& source = layout_.sourceExe.empty() ? Options().appPath : layout_.sourceExe;
+    if (!CopyFileA(source.c_str(), ExePath().c_str(), FALSE)) {
+        ReportFailure(__FILE__, __LINE__, "cannot copy " + source);
         return false;
     }
     if (layout_.sampleTemplates) {
@@ -236,6 +237,8 @@ bool AppSession::Start(bool answerMessageBoxes) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
+    // For scripts/measure, which reads the program's own step marks on the same clock.
+    OutputDebugStringA("glyphwright step: launch");
     launchedAt_ = GetTickCount64();
     if (!CreateProcessA(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder_.c_str(), &startup, &info)) {

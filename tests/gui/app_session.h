@@ -27,6 +27,7 @@ struct InstallFile {
 
 struct InstallSpec {
     std::string exeName = "Glyphwright.exe";
+    std::string sourceExe;                      // what is installed as exeName; --app when empty
     bool sampleTemplates = false;               // copies --templates DIR as "Templates"
     std::optional<std::string> configuration;   // written as <exe base name>.ini
     std::vector<InstallFile> files;             // written last, so they may override

@@ -1,6 +1,7 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
 //               [--filter TEXT] [--bare-prefix] [--shard K/N]
-// gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N   (start-up time, not a test)
+// gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N [--bare-window PATH\bare_window.exe]
+//               (start-up time, not a test)
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +16,7 @@ void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
         "[--sevenzip DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
-        "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N\n");
+        "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N [--bare-window PATH]\n");
 }
 
 }  // namespace
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     glyphwright::guitest::DriverOptions options;
     std::string startupRuns;
     std::string shard;
+    std::string bareWindow;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--bare-prefix") == 0) {
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--sevenzip") == 0) target = &options.sevenZipDir;
         else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
         else if (std::strcmp(argument, "--shard") == 0) target = &shard;
+        else if (std::strcmp(argument, "--bare-window") == 0) target = &bareWindow;
         if (!target || !value) {
             PrintUsage();
             return 2;
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     if (!startupRuns.empty()) {
         glyphwright::guitest::SetOptions(options);
-        return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()));
+        return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()), bareWindow);
     }
     return glyphwright::guitest::RunScenarios(options);
 }

@@ -1,5 +1,7 @@
 #include "startup_timing.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -8,26 +10,53 @@
 #include "gui_framework.h"
 
 namespace glyphwright::guitest {
+namespace {
 
-int MeasureStartup(int runs) {
-    std::vector<ULONGLONG> times;
-    for (int run = 0; run < runs; ++run) {
-        AppSession app;
-        if (!app.Start()) return 1;
-        times.push_back(app.StartupMilliseconds());
-        std::printf("start-up run %d: %llu ms\n", run + 1,
-                    static_cast<unsigned long long>(times.back()));
-        app.PostClose();
-        app.WaitForExit(kPollTimeoutMs);
-    }
-    if (times.empty()) return 1;
+ULONGLONG Median(std::vector<ULONGLONG> times) {
     std::sort(times.begin(), times.end());
     const size_t n = times.size();
-    const ULONGLONG median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    std::printf("start-up: median %llu ms over %zu runs (min %llu, max %llu)\n",
-                static_cast<unsigned long long>(median), n,
-                static_cast<unsigned long long>(times.front()),
-                static_cast<unsigned long long>(times.back()));
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+// One start to the visible window and a close; 0 when it did not start.
+ULONGLONG TimeOneStart(const InstallSpec& layout) {
+    AppSession app(layout);
+    if (!app.Start()) return 0;
+    OutputDebugStringA("glyphwright step: window seen");
+    app.PostClose();
+    app.WaitForExit(kPollTimeoutMs);
+    return app.StartupMilliseconds();
+}
+
+}  // namespace
+
+int MeasureStartup(int runs, const std::string& bareWindowPath) {
+    // An archiver beside the program, so that start-up shows no message box to wait on.
+    InstallSpec program;
+    program.configuration = "[ARCHIVERS]\r\nWinRaR=WinRAR.exe\r\n";
+    program.files = {{"WinRAR.exe", ""}};
+    InstallSpec bare;
+    bare.sourceExe = bareWindowPath;
+    std::vector<ULONGLONG> programTimes, bareTimes;
+    for (int run = 0; run < runs; ++run) {
+        // Alternately, so that both see the same load of a shared machine.
+        programTimes.push_back(TimeOneStart(program));
+        if (!bareWindowPath.empty()) bareTimes.push_back(TimeOneStart(bare));
+        if (programTimes.back() == 0 || (!bareTimes.empty() && bareTimes.back() == 0)) return 1;
+        std::printf("start-up run %d: %llu ms", run + 1, programTimes.back());
+        if (!bareTimes.empty()) std::printf(" (bare window %llu ms)", bareTimes.back());
+        std::printf("\n");
+    }
+    if (programTimes.empty()) return 1;
+    const ULONGLONG median = Median(programTimes);
+    std::printf("start-up: median %llu ms over %zu runs (min %llu, max %llu)\n", median,
+                programTimes.size(), *std::min_element(programTimes.begin(), programTimes.end()),
+                *std::max_element(programTimes.begin(), programTimes.end()));
+    if (!bareTimes.empty()) {
+        const ULONGLONG bareMedian = Median(bareTimes);
+        std::printf("bare window start-up: median %llu ms; the program takes %.2fx\n", bareMedian,
+                    bareMedian ? static_cast<double>(median) / static_cast<double>(bareMedian) : 0.0);
+    }
     return 0;
 }
 
