@@ -130,8 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             expected += holds ? copies : 1;
             expectedBytes += (holds ? copies : 1) * (line.size() + 16);
         }
-        // Bound the growth: each block multiplies the lines that hold its placeholder.
-        if (expected > 200000 || expectedBytes > (std::size_t{16} << 20)) return 0;
+        // Bound the growth: each block multiplies the lines that hold its placeholder, and a
+        // rendering of hundreds of thousands of lines only tests the machine's patience.
+        if (expected > 20000 || expectedBytes > (std::size_t{2} << 20)) return 0;
         ExpandTextBlock(document, tags[b], lines);
         Require(document.size() == expected);
     }
