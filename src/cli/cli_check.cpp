@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <set>
 
+#include "cli/cli_io.h"
 #include "cli/cli_render.h"
 #include "cli/cp437_unicode.h"
 #include "cli/placeholder_room.h"
@@ -180,6 +181,11 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     std::string text;
     text.reserve(checked.bytes.size() + 2 * lines.size());  // the size without text blocks
     if (checked.kind == TemplateKind::Nfo) {
+        const std::size_t bound = LaidTextBlocksBound(lines, input.blocks);
+        if (bound > kMaxOutputBytes) {
+            findings.push_back(Make(file, 0, 0, Severity::Problem, "output-size", OutputTooLarge(bound)));
+            return;
+        }
         CheckTextBlocks(file, lines, input.blocks, findings);
         for (std::string& line : lines) {
             Document copies{std::move(line)};

@@ -12,6 +12,10 @@ namespace glyphwright::cli {
 // or project is a few kilobytes, and even generated ones stay far below.
 inline constexpr std::size_t kMaxInputBytes = std::size_t(256) << 20;
 
+// What a command writes is capped the same way: text blocks repeat the lines that hold them,
+// so a long block over many lines could otherwise fill the memory.
+inline constexpr std::size_t kMaxOutputBytes = kMaxInputBytes;
+
 // Reads the file once, whole; more than `limit` bytes (counted as they come, so a device or a
 // pipe is capped too) is refused.
 bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error);

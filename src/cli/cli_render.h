@@ -3,6 +3,8 @@
 // the window.
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "cli/project_values.h"
 #include "model/render_pipeline.h"
@@ -14,5 +16,13 @@ TextBlockLines WrapTextBlocks(const MemoryProjectForm& form, std::size_t wrap);
 
 // The record as one rendering takes it.
 RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap);
+
+// The NFO's text as RenderNfo gives it, or false with the reason when it could pass
+// kMaxOutputBytes; that is known before anything is laid in.
+bool RenderNfoText(std::string_view templateBytes, const RenderInput& input, std::string& text,
+                   std::string& error);
+
+// The message for a rendering that could reach `bound` bytes.
+std::string OutputTooLarge(std::size_t bound);
 
 }  // namespace glyphwright::cli

@@ -146,7 +146,7 @@ int Render(const Arguments& args) {
 
     const RenderInput input = ReadRenderInput(form, wrap);
     std::string nfo, diz;
-    if (args.Has("--nfo")) nfo = DocumentText(RenderNfo(nfoBytes, input));
+    if (args.Has("--nfo") && !RenderNfoText(nfoBytes, input, nfo, error)) return Fail(error);
     if (args.Has("--diz")) diz = DocumentText(RenderDiz(dizBytes, input.lineValues));
 
     if (!args.Has("--out")) {

@@ -1,5 +1,8 @@
 #include "model/render_pipeline.h"
 
+#include <algorithm>
+
+#include "render/brace_groups.h"
 #include "render/field_layout.h"
 
 namespace glyphwright {
@@ -51,6 +54,39 @@ void LayTextBlocks(Document& document, const TextBlockLines& blocks) {
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         ExpandTextBlock(document, PlaceholderTag(kTextBlockLetters[i]), blocks[i]);
     }
+}
+
+namespace {
+
+std::size_t SaturatingProduct(std::size_t a, std::size_t b) {
+    if (a != 0 && b > static_cast<std::size_t>(-1) / a) return static_cast<std::size_t>(-1);
+    return a * b;
+}
+
+bool MayBringPlaceholder(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (line.size() == 1 || line.find_first_of("{}") != std::string::npos) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& blocks) {
+    std::size_t total = 0;
+    for (const std::string& line : document) {
+        std::size_t copies = 1;
+        bool anyLater = false;
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            const std::string tag = PlaceholderTag(kTextBlockLetters[i]);
+            if (!anyLater && !detail::HoldsGroupIgnoringCase(line, tag)) continue;
+            copies = SaturatingProduct(copies, std::max<std::size_t>(blocks[i].size(), 1));
+            anyLater = anyLater || MayBringPlaceholder(blocks[i]);
+        }
+        const std::size_t bytes = SaturatingProduct(copies, line.size() + 2);
+        total = bytes > static_cast<std::size_t>(-1) - total ? static_cast<std::size_t>(-1) : total + bytes;
+    }
+    return total;
 }
 
 void RenderNfo(Document& document, const RenderInput& input) {

@@ -3,6 +3,7 @@
 // pass over every line, then (NFO only) the text blocks laid in, in table order.
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,12 @@ void RenderDiz(Document& document, const FieldTable& lineValues);
 
 // The NFO's second pass alone, on a document the single-line pass has been over.
 void LayTextBlocks(Document& document, const TextBlockLines& blocks);
+
+// The most bytes DocumentText can hold after LayTextBlocks, worked out without laying anything
+// in: a copy is never longer than the line it copies, so each line counts once per line of
+// every block it holds. A block line that could bring another placeholder in (a brace, or a
+// single character between braces) counts as holding every later block. Saturates at SIZE_MAX.
+std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& blocks);
 
 // The same from a template's bytes.
 Document RenderNfo(std::string_view templateBytes, const RenderInput& input);

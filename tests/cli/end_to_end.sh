@@ -84,6 +84,12 @@ run "10 MB template check" 0 "" -- check --nfo "$WORK/big.nfo" --project "$WORK/
 awk 'BEGIN { for (i = 0; i < 16384; i++) printf "{A} {B}      {R}                                                  "; printf "\r\n" }' >"$WORK/wide.nfo"
 run "1 MB line" 0 "" -- render --project "$WORK/p.gwp" --nfo "$WORK/wide.nfo"
 run "1 MB line check finds {A} without room" 1 "" -- check --nfo "$WORK/wide.nfo" --project "$WORK/p.gwp"
+# Text blocks repeat lines: a rendering that could pass the output cap is refused up front.
+awk 'BEGIN { printf "[INFO]\r\nDescription="; for (i = 0; i < 30000; i++) printf "word%d ", i; printf "\r\n" }' >"$WORK/long-text.gwp"
+awk 'BEGIN { for (i = 0; i < 200; i++) printf "|   {R}                                        |\r\n" }' >"$WORK/blocks.nfo"
+run "a huge text-block rendering is refused" 2 "over the limit of" -- render --project "$WORK/long-text.gwp" --nfo "$WORK/blocks.nfo" --wrap 1 --out "$WORK/huge"
+check "nothing is written for it" test ! -e "$WORK/huge/.nfo"
+
 # Findings of one kind are listed up to a cap; the rest are counted in one line.
 awk 'BEGIN { for (i = 0; i < 1200; i++) printf "|\t{A}   |\r\n" }' >"$WORK/tabs.nfo"
 run "check caps findings per kind" 1 "" -- check --nfo "$WORK/tabs.nfo"
