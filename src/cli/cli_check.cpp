@@ -340,7 +340,7 @@ bool HasProblems(const std::vector<Finding>& findings) {
 std::string FindingsText(const std::vector<Finding>& findings) {
     std::string out;
     for (const Finding& f : findings) {
-        out += Cp1252ToUtf8(f.file);
+        out += FileNameAsUtf8(f.file);
         if (f.line > 0) out += ':' + to_string(f.line);
         if (f.column > 0) out += ':' + to_string(f.column);
         out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
@@ -356,7 +356,7 @@ std::string FindingsJson(const std::vector<Finding>& findings) {
         if (f.severity == Severity::Problem) ++problems;
         out += i == 0 ? "\n    {" : ",\n    {";
         out += "\"file\": ";
-        AppendJsonString(out, Cp1252ToUtf8(f.file));
+        AppendJsonString(out, FileNameAsUtf8(f.file));
         out += ", \"line\": " + to_string(f.line) + ", \"column\": " + to_string(f.column) + ", \"severity\": \"" +
                SeverityName(f.severity) + "\", \"code\": \"" + f.code + "\", \"message\": ";
         AppendJsonString(out, f.message);

@@ -56,7 +56,7 @@ std::string ExportUtf8(std::string_view cp437) { return Cp437ToUtf8(cp437); }
 
 std::string ExportHtml(std::string_view cp437, std::string_view title) {
     std::string page = kPageHead;
-    AppendEscaped(page, Cp1252ToUtf8(title));
+    AppendEscaped(page, FileNameAsUtf8(title));
     page += kPageStyle;
     AppendEscaped(page, Cp437Lines(cp437));
     page += kPageTail;

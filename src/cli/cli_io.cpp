@@ -57,6 +57,29 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
     return true;
 }
 
+bool UsableFileName(std::string_view name, std::string& why) {
+    constexpr std::size_t kLongestName = 250;  // most file systems allow 255 bytes, less ".nfo"
+    if (name.empty()) {
+        why = "it is empty";
+        return false;
+    }
+    if (name.size() > kLongestName) {
+        why = "it is " + std::to_string(name.size()) + " bytes long, more than a file name may be";
+        return false;
+    }
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            why = "it holds a control character";
+            return false;
+        }
+        if (std::string_view("/\\<>:\"|?*").find(c) != std::string_view::npos) {
+            why = std::string("it holds '") + c + "', which a file name cannot hold";
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string ShownPath(std::string_view path) {
     constexpr std::size_t kHead = 60;
     constexpr std::size_t kTail = 40;

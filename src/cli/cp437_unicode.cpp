@@ -1,5 +1,7 @@
 #include "cli/cp437_unicode.h"
 
+#include "cli/utf8_check.h"
+
 namespace glyphwright::cli {
 
 const std::array<char32_t, 256> kCp437Glyphs = {
@@ -92,6 +94,11 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char ch : bytes) AppendUtf8(out, Cp1252ToUnicode(static_cast<unsigned char>(ch)));
     return out;
+}
+
+std::string FileNameAsUtf8(std::string_view name) {
+    if (ReadAsUtf8(name).valid) return std::string(name);
+    return Cp1252ToUtf8(name);
 }
 
 }  // namespace glyphwright::cli

@@ -25,4 +25,8 @@ std::string Cp437ToUtf8(std::string_view bytes);
 // The bytes as UTF-8 read as code page 1252.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// A file name as a report shows it: a name that already is UTF-8 (as names on Linux are) stays
+// as it is; any other is read as code page 1252, in which the Windows build gets its names.
+std::string FileNameAsUtf8(std::string_view name);
+
 }  // namespace glyphwright::cli

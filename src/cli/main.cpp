@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <map>
 #include <string>
 #include <vector>
@@ -108,6 +110,12 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             error = "option " + arg + " needs a value";
             return false;
         }
+        // A forgotten value must not take the next option as one (--out --html).
+        const std::string next = argv[i + 1];
+        if (next.size() > 2 && next.compare(0, 2, "--") == 0) {
+            error = "option " + arg + " needs a value, not the option " + next;
+            return false;
+        }
         parsed.options.emplace(arg, argv[++i]);
     }
     return true;
@@ -129,6 +137,53 @@ bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
 bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::string& error) {
     if (!args.Has("--project")) return true;
     return OpenProject(args.Value("--project"), form, error);
+}
+
+// Writes the NFO (named after Team Name, as "Save NFO && DIZ" names it) and File_ID.diz into
+// the --out folder. Nothing is left half-written: when the DIZ cannot be written, the NFO
+// goes back to what it was, and a folder made for them goes again.
+int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std::string& nfo,
+                 const std::string& diz) {
+    const std::string folder = args.Value("--out");
+    const std::string team = form.GetText(ReleaseField(kTeamNameLetter));
+    std::string error;
+    if (args.Has("--nfo") && !UsableFileName(team, error)) {
+        return Fail("Team Name {F} \"" + ShownPath(team) + "\" cannot name the NFO file: " + error);
+    }
+    bool madeFolder = false;
+    if (!platform::DirectoryExists(folder)) {
+        if (platform::FileExists(folder)) return Fail(ShownPath(folder) + ": is a file, not a folder to write into");
+        const platform::FileStatus made = platform::CreateFolder(folder);
+        if (!made.Ok()) {
+            return Fail(ShownPath(folder) + ": the output folder cannot be created: " +
+                        platform::DescribeFileStatus(made));
+        }
+        madeFolder = true;
+    }
+    const std::string nfoPath = JoinPath(folder, team + ".nfo");
+    std::string previousNfo;
+    const bool hadNfo = args.Has("--nfo") && platform::FileExists(nfoPath) &&
+                        ReadInput(nfoPath, kMaxOutputBytes, previousNfo, error);
+    auto undo = [&]() {
+        std::error_code ignored;
+        if (hadNfo) {
+            WriteOutput(nfoPath, previousNfo, error);
+        } else if (args.Has("--nfo")) {
+            std::filesystem::remove(nfoPath, ignored);
+        }
+        if (madeFolder) std::filesystem::remove(folder, ignored);
+    };
+    if (args.Has("--nfo") && !WriteOutput(nfoPath, nfo, error)) {
+        const std::string reason = error;
+        undo();
+        return Fail(reason);
+    }
+    if (args.Has("--diz") && !WriteOutput(JoinPath(folder, "File_ID.diz"), diz, error)) {
+        const std::string reason = error;
+        undo();
+        return Fail(reason);
+    }
+    return kSuccess;
 }
 
 int Render(const Arguments& args) {
@@ -153,17 +208,7 @@ int Render(const Arguments& args) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
         return kSuccess;
     }
-    const std::string folder = args.Value("--out");
-    if (!platform::DirectoryExists(folder) && !platform::CreateOneDirectory(folder)) {
-        return Fail(folder + ": output folder does not exist and cannot be created");
-    }
-    // The names "Save NFO && DIZ" gives the files.
-    if (args.Has("--nfo") &&
-        !WriteOutput(JoinPath(folder, form.GetText(ReleaseField(kTeamNameLetter)) + ".nfo"), nfo, error)) {
-        return Fail(error);
-    }
-    if (args.Has("--diz") && !WriteOutput(JoinPath(folder, "File_ID.diz"), diz, error)) return Fail(error);
-    return kSuccess;
+    return WriteRelease(args, form, nfo, diz);
 }
 
 int Export(const Arguments& args) {

@@ -73,6 +73,9 @@ std::string DescribeFileStatus(const FileStatus& status);
 // it held.
 FileStatus ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes);
 
+// CreateOneDirectory with the reason of a failure.
+FileStatus CreateFolder(const std::string& path);
+
 // WriteFileReplacing with the reason of a failure.
 FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes);
 

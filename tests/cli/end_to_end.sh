@@ -90,6 +90,18 @@ awk 'BEGIN { for (i = 0; i < 200; i++) printf "|   {R}                          
 run "a huge text-block rendering is refused" 2 "over the limit of" -- render --project "$WORK/long-text.gwp" --nfo "$WORK/blocks.nfo" --wrap 1 --out "$WORK/huge"
 check "nothing is written for it" test ! -e "$WORK/huge/.nfo"
 
+# --- names and options: the true reason, nothing outside the folder, nothing half-written ---
+sed 's|^Name=XYZ|Name=../escaped|' "$WORK/p.gwp" >"$WORK/escape.gwp"
+run "a team name with a path is refused" 2 "cannot name the NFO file" -- render --project "$WORK/escape.gwp" --nfo "$T/Classic.nfo" --out "$WORK/rel-esc"
+check "nothing is written beside the folder" test ! -e "$WORK/escaped.nfo"
+run "a missing value does not take the next option" 2 "needs a value, not the option --html" -- export "$T/Classic.nfo" --utf8 --out --html
+mkdir -p "$WORK/rel-diz/File_ID.diz"
+run "a DIZ that cannot be written" 2 "File_ID.diz" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --diz "$T/Compact.diz" --out "$WORK/rel-diz"
+check "leaves no NFO behind" test ! -e "$WORK/rel-diz/XYZ.nfo"
+cp "$T/Compact.diz" "$WORK/Caf$(printf '\303\251').diz"
+run "check a UTF-8 file name" 0 "" -- check --diz "$WORK/Caf$(printf '\303\251').diz"
+check "the name is shown as it is" grep -q "Caf$(printf '\303\251').diz:2:" "$WORK/out"
+
 # Findings of one kind are listed up to a cap; the rest are counted in one line.
 awk 'BEGIN { for (i = 0; i < 1200; i++) printf "|\t{A}   |\r\n" }' >"$WORK/tabs.nfo"
 run "check caps findings per kind" 1 "" -- check --nfo "$WORK/tabs.nfo"
@@ -98,7 +110,7 @@ mkdir "$WORK/ro" && chmod a-w "$WORK/ro"
 if [ "$(id -u)" != 0 ]; then
   run "unwritable folder" 2 "cannot be written" -- render --nfo "$T/Classic.nfo" --project "$WORK/p.gwp" --out "$WORK/ro"
 fi
-run "output folder is a file" 2 "cannot be created" -- render --nfo "$T/Classic.nfo" --out "$WORK/p.gwp"
+run "output folder is a file" 2 "p.gwp: is a file, not a folder" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --out "$WORK/p.gwp"
 run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
 run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
 

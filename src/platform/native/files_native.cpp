@@ -138,6 +138,11 @@ bool DirectoryExists(const std::string& path) {
 
 bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
+FileStatus CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) return FromErrno(errno);
+    return {};
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.Valid()) return false;

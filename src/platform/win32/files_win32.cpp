@@ -168,6 +168,11 @@ bool CreateOneDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
+FileStatus CreateFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr)) return OpenFailure(path);
+    return {};
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
