@@ -161,14 +161,17 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
         madeFolder = true;
     }
     const std::string nfoPath = JoinPath(folder, team + ".nfo");
+    // Only a plain file is kept to put back; a device, a pipe or a link to one is written
+    // through and never removed.
     std::string previousNfo;
-    const bool hadNfo = args.Has("--nfo") && platform::FileExists(nfoPath) &&
-                        ReadInput(nfoPath, kMaxOutputBytes, previousNfo, error);
+    const bool newNfo = args.Has("--nfo") && !platform::FileExists(nfoPath);
+    const bool keptNfo = args.Has("--nfo") && platform::IsRegularFile(nfoPath) &&
+                         ReadInput(nfoPath, kMaxOutputBytes, previousNfo, error);
     auto undo = [&]() {
         std::error_code ignored;
-        if (hadNfo) {
+        if (keptNfo) {
             WriteOutput(nfoPath, previousNfo, error);
-        } else if (args.Has("--nfo")) {
+        } else if (newNfo) {
             std::filesystem::remove(nfoPath, ignored);
         }
         if (madeFolder) std::filesystem::remove(folder, ignored);

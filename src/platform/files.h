@@ -27,6 +27,9 @@ std::string ExecutableBaseName();
 // True when the path's attributes can be read and it is not a folder.
 bool FileExists(const std::string& path);
 
+// True when the path itself is a plain file: not a folder, a device, a pipe or a link.
+bool IsRegularFile(const std::string& path);
+
 // True when the path exists and is a folder. An empty removable drive answers false without
 // a system dialog.
 bool DirectoryExists(const std::string& path);
