@@ -45,8 +45,16 @@ std::vector<ArchiveEntry> SavedFiles(const std::string& folder) {
 }
 
 // Posts the command and returns once the program is back from the archivers it waited for.
+// The archivers run on the program's thread. A first start of 7-Zip in a fresh prefix on a
+// loaded machine can outlast one Settle, so wait until the window answers again.
 void CreateReleaseAndWait(AppSession& app) {
     app.PostCommand(ids::kCmdCreateRelease);
+    WaitUntil(
+        [&] {
+            DWORD_PTR result = 0;
+            return SendMessageTimeoutW(app.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+        },
+        60000);
     app.Settle();
 }
 

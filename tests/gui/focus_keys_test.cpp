@@ -32,11 +32,16 @@ std::string Sequence(const int* ids, int count) {
     return text;
 }
 
-// Presses the key `count` times and lists where the focus went after each press.
+// Presses the key `count` times and lists where the focus went after each press. Every press
+// of these walks moves the focus; on a loaded machine it may land a moment after the key's
+// messages are handled, so the walk waits for it to leave (a press that moves nothing still
+// shows as the same control twice).
 std::string Walk(const AppSession& app, UINT key, bool shift, int count) {
     std::string text;
     for (int i = 0; i < count; ++i) {
+        const int before = app.FocusId();
         app.PressKeyInFocus(key, shift);
+        WaitUntil([&] { return app.FocusId() != before; }, 3000);
         text += (i ? " " : "") + Describe(app.FocusId());
     }
     return text;
