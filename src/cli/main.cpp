@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,11 @@
 #include "cli/cli_export.h"
 #include "cli/cli_io.h"
 #include "cli/cli_render.h"
+#include "cli/date_options.h"
+#include "cli/png_export.h"
 #include "cli/project_values.h"
 #include "cli/word_wrap.h"
+#include "glyphwright_version.h"
 #include "output/release_paths.h"
 #include "platform/files.h"
 
@@ -28,9 +32,11 @@ constexpr int kBadInput = 2;
 constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
+    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format PICTURE]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
-    "  glyphwright-cli export IN.nfo --utf8 | --html [--out FILE]\n"
-    "  glyphwright-cli --help\n";
+    "                         [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
+    "  glyphwright-cli --help | --version\n";
 
 constexpr char kHelp[] =
     "\n"
@@ -43,8 +49,15 @@ constexpr char kHelp[] =
     "        OEM code page lacks, DIZ files over 45 columns or 10 lines, line ends other than\n"
     "        CR LF, tabs, NUL bytes, byte-order marks, bytes that read as UTF-8. One finding a\n"
     "        line, or a JSON document with --json. Exit code 1 when a problem was found.\n"
-    "export  converts a CP437 NFO to UTF-8 (--utf8) or to a self-contained HTML page (--html),\n"
-    "        to standard output or FILE.\n"
+    "export  converts a CP437 NFO to UTF-8 (--utf8), to a self-contained HTML page (--html) or\n"
+    "        to a picture (--png: every byte an 8x16 cell of the DOS font, light grey on black\n"
+    "        unless --colors says otherwise, e.g. --colors ffffff,000080), to standard output\n"
+    "        or FILE. render --png FILE draws the rendered NFO the same way.\n"
+    "dates   {N} is the project's release date (today without a project) written in the short\n"
+    "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
+    "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
+    "        the window's date box reads it: d dd ddd dddd, M MM MMM MMMM, yy yyyy, 'text'\n"
+    "        (e.g. M/d/yyyy, dd.MM.yyyy, yyyy-MM-dd).\n"
     "\n"
     "exit codes: 0 success, 1 check found problems, 2 bad usage or unreadable input\n";
 
@@ -134,9 +147,37 @@ bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
     return true;
 }
 
+// The project, then --date and --date-format over what it set.
 bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::string& error) {
-    if (!args.Has("--project")) return true;
-    return OpenProject(args.Value("--project"), form, error);
+    if (args.Has("--project") && !OpenProject(args.Value("--project"), form, error)) return false;
+    if (args.Has("--date")) {
+        const std::optional<DateTimeValue> date = ParseIsoDate(args.Value("--date"));
+        if (!date) {
+            error = "--date wants a day as YYYY-MM-DD, not \"" + args.Value("--date") + "\"";
+            return false;
+        }
+        form.SetDate(*date);
+    }
+    if (args.Has("--date-format") && args.Value("--date-format").empty()) {
+        error = "--date-format wants a picture such as dd.MM.yyyy";
+        return false;
+    }
+    form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture());
+    return true;
+}
+
+// The text drawn with the built-in DOS font, in the colours --colors names.
+bool WritePng(const Arguments& args, std::string_view cp437, const std::string& path, std::string& error) {
+    PngColors colors;
+    if (args.Has("--colors") && !ParseColors(args.Value("--colors"), colors, error)) return false;
+    TextImage image;
+    if (!DrawText(cp437, colors, image, error)) return false;
+    const std::string png = EncodePng(image);
+    if (png.empty()) {
+        error = "the PNG encoder failed";
+        return false;
+    }
+    return WriteOutput(path, png, error);
 }
 
 // Writes the NFO (named after Team Name, as "Save NFO && DIZ" names it) and File_ID.diz into
@@ -207,6 +248,10 @@ int Render(const Arguments& args) {
     if (args.Has("--nfo") && !RenderNfoText(nfoBytes, input, nfo, error)) return Fail(error);
     if (args.Has("--diz")) diz = DocumentText(RenderDiz(dizBytes, input.lineValues));
 
+    if (args.Has("--png")) {
+        if (!args.Has("--nfo")) return UsageError("render --png draws the NFO: give --nfo");
+        if (!WritePng(args, nfo, args.Value("--png"), error)) return Fail(error);
+    }
     if (!args.Has("--out")) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
         return kSuccess;
@@ -216,10 +261,14 @@ int Render(const Arguments& args) {
 
 int Export(const Arguments& args) {
     if (args.positional.size() != 1) return UsageError("export takes exactly one input file");
-    if (args.Has("--utf8") == args.Has("--html")) return UsageError("export needs one of --utf8 and --html");
+    if (args.Has("--utf8") + args.Has("--html") + args.Has("--png") != 1) {
+        return UsageError("export needs one of --utf8, --html and --png");
+    }
+    if (args.Has("--colors") && !args.Has("--png")) return UsageError("--colors goes with --png");
     const std::string& input = args.positional[0];
     std::string bytes, error;
     if (!ReadInput(input, bytes, error)) return Fail(error);
+    if (args.Has("--png")) return WritePng(args, bytes, args.Value("--out"), error) ? kSuccess : Fail(error);
     const std::string name = input.substr(platform::FolderPart(input).size());
     const std::string out = args.Has("--utf8") ? ExportUtf8(bytes) : ExportHtml(bytes, name);
     if (!WriteOutput(args.Value("--out"), out, error)) return Fail(error);
@@ -233,8 +282,8 @@ int Check(const Arguments& args) {
     CheckRequest request;
     if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
     MemoryProjectForm form;
+    if (!LoadForm(args, form, error)) return Fail(error);
     if (args.Has("--project")) {
-        if (!LoadForm(args, form, error)) return Fail(error);
         request.project = &form;
         request.projectPath = args.Value("--project");
     }
@@ -255,6 +304,10 @@ int Check(const Arguments& args) {
 int Run(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string command = argv[1];
+    if (command == "--version") {
+        std::printf("glyphwright-cli %s\n", GW_VERSION);
+        return kSuccess;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         std::fputs(kHelp, stdout);
@@ -271,7 +324,8 @@ int Run(int argc, char** argv) {
     std::string error;
     if (command == "render") {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
-                                         {"--out", true, false}, {"--wrap", true, false}},
+                                         {"--out", true, false}, {"--wrap", true, false}, {"--png", true, false},
+                                         {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false}},
                             args, error)) {
             return UsageError(error);
         }
@@ -279,14 +333,16 @@ int Run(int argc, char** argv) {
     }
     if (command == "check") {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
-                                         {"--wrap", true, false}, {"--json", false, false}},
+                                         {"--wrap", true, false}, {"--json", false, false}, {"--date", true, false},
+                                         {"--date-format", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Check(args);
     }
     if (command == "export") {
-        if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--out", true, false}},
+        if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--png", false, false},
+                                         {"--colors", true, false}, {"--out", true, false}},
                             args, error)) {
             return UsageError(error);
         }

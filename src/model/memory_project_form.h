@@ -26,6 +26,9 @@ public:
     void SetButton(FormItem button, bool selected) override;
     void DeriveFileName() override;
 
+    // The picture {N} is written with; the user's short date format unless set.
+    void SetDatePicture(const std::string& picture) { datePicture_ = picture; }
+
     // "{A}".."{Q}" as a rendering takes them: {N} as the date picker displays the date, {Q}
     // followed by Delimiter and Team.
     FieldTable FieldValues() const;

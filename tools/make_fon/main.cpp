@@ -3,7 +3,8 @@
 // Windows.
 //
 //   make_fon [--face NAME] [--crop-top N] [--height N] [--module NAME] [--copyright TEXT]
-//            --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]
+//            [--cpp-table] --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]
+// With --cpp-table the output is C++ source holding the glyphs (see glyph_table_writer.h).
 //   make_fon --self-test
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "cp437.h"
 #include "cp437_strike.h"
 #include "fon_writer.h"
+#include "glyph_table_writer.h"
 #include "psf_font.h"
 #include "self_test.h"
 
@@ -25,7 +27,7 @@ constexpr std::size_t kMaxModuleName = 8;  // as the 16-bit loader keeps module 
 void Usage() {
     std::fprintf(stderr,
                  "usage: make_fon [--face NAME] [--crop-top N] [--height N] [--module NAME]\n"
-                 "                [--copyright TEXT] --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]\n"
+                 "                [--copyright TEXT] [--cpp-table] --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]\n"
                  "       make_fon --self-test\n");
 }
 
@@ -108,6 +110,7 @@ int main(int argc, char** argv) {
     StrikeShape shape;
     std::string output, module;
     std::vector<std::string> inputs;
+    bool cpp_table = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -115,6 +118,7 @@ int main(int argc, char** argv) {
         if (arg == "--self-test") return RunSelfTest();
         if (arg == "--output" && has_value) output = argv[++i];
         else if (arg == "--face" && has_value) font.face = argv[++i];
+        else if (arg == "--cpp-table") cpp_table = true;
         else if (arg == "--module" && has_value) module = argv[++i];
         else if (arg == "--copyright" && has_value) font.copyright = argv[++i];
         else if (arg == "--crop-top" && has_value && ParseCount(argv[i + 1], shape.crop_top)) ++i;
@@ -166,6 +170,18 @@ int main(int argc, char** argv) {
     if (!error.empty()) {
         std::fprintf(stderr, "make_fon: %s\n", error.c_str());
         return 1;
+    }
+    if (cpp_table) {
+        const std::string table = EncodeGlyphTable(font, error);
+        if (table.empty()) {
+            std::fprintf(stderr, "make_fon: %s\n", error.c_str());
+            return 1;
+        }
+        if (!WriteFile(output, Bytes(table.begin(), table.end()))) {
+            std::fprintf(stderr, "make_fon: cannot write %s\n", output.c_str());
+            return 1;
+        }
+        return 0;
     }
     if (!WriteFile(output, EncodeFon(font, module))) {
         std::fprintf(stderr, "make_fon: cannot write %s\n", output.c_str());

@@ -1,0 +1,119 @@
+// The NFO picture: cells of the built-in DOS font, the image's size, and a PNG that reads back.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/png_export.h"
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#endif
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#include <stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace glyphwright::cli {
+namespace {
+
+constexpr Rgb kInk{0xC0, 0xC0, 0xC0};
+constexpr Rgb kPaper{0, 0, 0};
+
+TextImage Draw(const std::string& text, const PngColors& colors = PngColors()) {
+    TextImage image;
+    std::string error;
+    EXPECT_TRUE(DrawText(text, colors, image, error)) << error;
+    return image;
+}
+
+int InkIn(const TextImage& image, int left, int top, int width, int height) {
+    int ink = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x) ink += image.At(x, y) == kInk;
+    return ink;
+}
+
+TEST(CliPng, SizeIsEightByTheLongestLineAndSixteenByTheLines) {
+    const struct {
+        const char* text;
+        int width, height;
+    } cases[] = {
+        {"ab\r\nabc\r\n", 24, 32},     // a final break starts no line
+        {"a\nb\rc", 8, 48},            // LF and lone CR break as viewers break them
+        {"ab\r\n\x1A", 16, 16},        // the DOS end-of-file byte is no line
+        {"\tx", 72, 16},               // a tab reaches column 8
+        {"", 8, 16},                   // nothing still makes a picture
+    };
+    for (const auto& c : cases) {
+        const TextImage image = Draw(c.text);
+        EXPECT_EQ(image.width, c.width) << c.text;
+        EXPECT_EQ(image.height, c.height) << c.text;
+    }
+}
+
+TEST(CliPng, FullBlockFillsItsCellAndBlankLeavesItEmpty) {
+    const TextImage image = Draw("\xDB ");
+    EXPECT_EQ(InkIn(image, 0, 0, 8, 16), 8 * 16);
+    EXPECT_EQ(InkIn(image, 8, 0, 8, 16), 0);
+    EXPECT_EQ(image.At(9, 3), kPaper);
+}
+
+// A double corner meets the double line to its right and the double bar below it pixel for
+// pixel, so a frame is drawn without gaps.
+TEST(CliPng, BoxCornerJoinsItsNeighbours) {
+    const TextImage image = Draw("\xC9\xCD\r\n\xBA");
+    int joinsRight = 0, joinsDown = 0;
+    for (int y = 0; y < 16; ++y) {
+        if (image.At(8, y) == kInk) {
+            EXPECT_EQ(image.At(7, y), kInk) << "row " << y;
+            ++joinsRight;
+        }
+    }
+    for (int x = 0; x < 8; ++x) {
+        if (image.At(x, 16) == kInk) {
+            EXPECT_EQ(image.At(x, 15), kInk) << "column " << x;
+            ++joinsDown;
+        }
+    }
+    EXPECT_EQ(joinsRight, 2);
+    EXPECT_EQ(joinsDown, 2);
+}
+
+TEST(CliPng, ColoursAndEncodingReadBack) {
+    PngColors colors;
+    std::string error;
+    ASSERT_TRUE(ParseColors("#FFFF00,000080", colors, error)) << error;
+    for (const char* bad : {"ffff00", "ffff00,00008", "gggggg,000000", ""}) {
+        PngColors untouched;
+        EXPECT_FALSE(ParseColors(bad, untouched, error)) << bad;
+    }
+    const TextImage image = Draw("\xDB \r\n \xDB", colors);
+    const std::string png = EncodePng(image);
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels = stbi_load_from_memory(reinterpret_cast<const unsigned char*>(png.data()),
+                                                  static_cast<int>(png.size()), &width, &height, &channels, 3);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(height, 32);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(pixels), image.rgb.size()),
+              std::string(image.rgb.begin(), image.rgb.end()));
+    EXPECT_EQ(image.At(0, 0), (Rgb{0xFF, 0xFF, 0x00}));
+    EXPECT_EQ(image.At(8, 0), (Rgb{0x00, 0x00, 0x80}));
+    stbi_image_free(pixels);
+}
+
+TEST(CliPng, RefusesAPictureTooLargeToHold) {
+    TextImage image;
+    std::string error;
+    EXPECT_FALSE(DrawText(std::string(100, 'x'), PngColors(), image, error, 1000));
+    EXPECT_NE(error.find("pixels"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace glyphwright::cli
