@@ -144,6 +144,30 @@ void CheckLostCharacters(const CheckRequest& request, FindingList& findings) {
     }
 }
 
+constexpr char kDosEndOfFile = '\x1A';
+
+// The bytes without the DOS end-of-file byte that old editors put last: no line, no column.
+std::string_view WithoutEndOfFile(std::string_view bytes) {
+    if (!bytes.empty() && bytes.back() == kDosEndOfFile) bytes.remove_suffix(1);
+    return bytes;
+}
+
+// The lines as a file lister shows them: every CR LF, lone CR and lone LF ends one.
+Document DisplayedLines(std::string_view bytes) {
+    Document lines(1);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') {
+            lines.back() += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        if (i + 1 < bytes.size()) lines.emplace_back();
+    }
+    if (bytes.empty()) lines.clear();
+    return lines;
+}
+
 void CheckDiz(const std::string& file, const Document& lines, const char* what, FindingList& findings) {
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (lines[n].size() > kDizColumns) {
@@ -163,9 +187,10 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     const std::string& file = checked.path;
     for (Finding& finding : CheckBytes(file, checked.bytes, true)) findings.push_back(std::move(finding));
 
-    Document lines = ParseDocument(checked.bytes);
+    const std::string_view body = WithoutEndOfFile(checked.bytes);
+    Document lines = ParseDocument(body);
     for (std::size_t n = 0; n < lines.size(); ++n) CheckRooms(file, n + 1, lines[n], findings);
-    if (checked.kind == TemplateKind::Diz) CheckDiz(file, lines, "template", findings);
+    if (checked.kind == TemplateKind::Diz) CheckDiz(file, DisplayedLines(body), "template", findings);
     if (!request.project) return;
 
     const RenderInput input = ReadRenderInput(*request.project, request.wrap);
@@ -193,12 +218,17 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
             text += DocumentText(copies);
         }
     } else {
-        CheckDiz(file, lines, "result", findings);
         text = DocumentText(lines);
+        CheckDiz(file, DisplayedLines(text), "result", findings);
     }
     Document().swap(lines);
     // What the rendering adds to the template's own bytes: tabs and UTF-8 lookalikes in values.
+    // Line ends the template has are reported once, for the template.
+    const bool lineEndsReported = std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
+        return f.file == file && f.code == "line-end";
+    });
     for (Finding& finding : CheckBytes(file, text, false)) {
+        if (lineEndsReported && finding.code == "line-end") continue;
         finding.message = "result: " + finding.message;
         findings.push_back(std::move(finding));
     }
@@ -228,12 +258,26 @@ const char* SeverityName(Severity severity) { return severity == Severity::Note 
 
 std::vector<Finding> CheckBytes(const std::string& file, const std::string& bytes, bool isTemplate) {
     FindingList findings;
-    const std::string_view text(bytes);
+    const std::string_view text = isTemplate ? WithoutEndOfFile(bytes) : std::string_view(bytes);
     if (isTemplate) {
+        if (text.size() < bytes.size()) {
+            findings.push_back(Make(file, 0, 0, Severity::Problem, "end-of-file",
+                                    "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
+                                    "last line with an arrow (it is not counted here)"));
+        }
         if (text.substr(0, 3) == "\xEF\xBB\xBF" || text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
             findings.push_back(Make(file, 1, 1, Severity::Problem, "bom",
                                     "starts with a byte-order mark; it is copied into the NFO as art characters"));
         }
+    }
+    // Files from git and Unix editors end every line with LF alone: one finding says so, and
+    // lines are then counted at each LF as a lister counts them.
+    const bool lfOnly = text.find('\r') == std::string_view::npos && text.find('\n') != std::string_view::npos;
+    if (lfOnly) {
+        const std::size_t count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        findings.push_back(Make(file, 0, 0, Severity::Problem, "line-end",
+                                to_string(count) + " line(s) end with LF alone, none with CR LF; the window "
+                                                   "and the renderer take the whole file as one line"));
     }
     std::size_t line = 1, column = 1, tabsOnLine = 0, tabColumn = 0;
     bool nulReported = false;
@@ -262,6 +306,10 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
                 }
             }
             if (crlf) ++i;
+            endLine();
+            continue;
+        }
+        if (c == '\n' && lfOnly) {
             endLine();
             continue;
         }
