@@ -58,6 +58,23 @@ check "stdout and file agree" cmp -s "$WORK/stdout.nfo" "$WORK/rel/XYZ.nfo"
 run "export html" 0 "" -- export "$T/Blocks.nfo" --html --out "$WORK/b.html"
 check "html page" grep -q "line-height: 1" "$WORK/b.html"
 
+# Version from the build, pictures, dates.
+version=$(sed -n 's/^project(Glyphwright VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
+run "version" 0 "" -- --version
+check "version is the project's" grep -qx "glyphwright-cli $version" "$WORK/out"
+run "export png" 0 "" -- export "$T/Classic.nfo" --png --out "$WORK/c.png"
+lines=$(tr -cd '\r' <"$T/Classic.nfo" | wc -c)
+check "png is 8 x 79 by 16 x lines" sh -c "od -An -tx1 -j16 -N8 '$WORK/c.png' | tr -d ' \n' | grep -qx \"$(printf '%08x%08x' $((8 * 79)) $((16 * lines)))\""
+run "render png" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --png "$WORK/r.png" --colors ffffff,000080
+check "render png written" sh -c "head -c 8 '$WORK/r.png' | od -An -c | grep -q 'P   N   G'"
+run "dates" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --date 2025-03-09 --date-format M/d/yyyy
+check "date as the picture says" grep -q "3/9/2025" "$WORK/out"
+run "bad date" 2 "--date wants" -- render --nfo "$T/Classic.nfo" --date 2025-02-30
+run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
+
+# The template authors' guide shows what these commands write today.
+check "guide examples" python3 "$ROOT/tests/cli/guide_examples.py" "$CLI"
+
 # A value with no room makes check report it and exit 1.
 sed 's/^Name=Sample Tool/Name=A name far too long to fit into the middle of the box without moving the border at all/' "$WORK/p.gwp" >"$WORK/long.gwp"
 run "check finds an unplaced value" 1 "" -- check --nfo "$T/Classic.diz" --project "$WORK/long.gwp"
