@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 120
 
 export MAKE_FON := $(abspath $(NATIVE))/make_fon
 
-.PHONY: all deps native asan win64 win32 install run test bench fuzz clean
+.PHONY: all deps native asan win64 win32 install run test dist bench fuzz clean
 
 all: native win64
 
@@ -44,6 +44,10 @@ run: install
 
 test: deps
 	@scripts/test-all $(BUILD)
+
+# The portable packages: dist/Glyphwright-<version>-win64.zip, -win32.zip and SHA256SUMS.
+dist: native win64 win32
+	@scripts/make-dist $(BUILD)
 
 bench: native
 	@$(NATIVE)/render_bench

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "app/bundled_font.h"
 #include "app/main_window.h"
 #include "app/step_marks.h"
 #include "ui/message_loop.h"
@@ -13,6 +14,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     glyphwright::MarkStep("common controls");
+    glyphwright::LoadBundledOemFontIfMissing();
     std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow();
     if (!window) return 1;  // what could not be created was written as debug output
     window->Window().Show();

@@ -181,6 +181,10 @@ AppSession::~AppSession() {
 }
 
 bool AppSession::Install() {
+    if (!layout_.existingFolder.empty()) {
+        folder_ = StripFinalSeparator(layout_.existingFolder) + "\\";
+        return true;
+    }
     static int counter = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -223,7 +227,7 @@ bool AppSession::Install() {
 }
 
 void AppSession::RemoveFolder() {
-    if (folder_.empty()) return;
+    if (folder_.empty() || !layout_.existingFolder.empty()) return;
     // The loader may hold the executable for a moment after the process has ended.
     const std::string folder = StripFinalSeparator(folder_);
     WaitUntil([&] { return RemoveTree(folder); }, 5000);

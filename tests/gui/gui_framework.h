@@ -18,6 +18,7 @@ struct DriverOptions {
     std::string templatesDir;  // --templates: sample templates for scenarios that want them
     std::string filter;        // --filter: run only scenarios whose name contains this
     std::string sevenZipDir;   // --sevenzip: a real 7-Zip (7zG.exe, 7z.exe, 7z.dll) for archive scenarios
+    std::string packageDir;    // --package: an unpacked release package for the packaging scenario
     // --bare-prefix: the Wine prefix is undressed (no fonts added); runs only the scenarios
     // named bare_prefix_*, which run nowhere else.
     bool barePrefix = false;

@@ -1,5 +1,5 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
-//               [--filter TEXT] [--bare-prefix] [--shard K/N]
+//               [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]
 // gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N [--bare-window PATH\bare_window.exe]
 //               (start-up time, not a test)
 
@@ -15,7 +15,7 @@ namespace {
 void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
-        "[--sevenzip DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
+        "[--sevenzip DIR] [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
         "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N [--bare-window PATH]\n");
 }
 
@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--templates") == 0) target = &options.templatesDir;
         else if (std::strcmp(argument, "--filter") == 0) target = &options.filter;
         else if (std::strcmp(argument, "--sevenzip") == 0) target = &options.sevenZipDir;
+        else if (std::strcmp(argument, "--package") == 0) target = &options.packageDir;
         else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
         else if (std::strcmp(argument, "--shard") == 0) target = &shard;
         else if (std::strcmp(argument, "--bare-window") == 0) target = &bareWindow;

@@ -2,7 +2,6 @@
 // joined lines, which only an OEM font does. A font that reads the bytes as ANSI letters (the
 // fallback of a bare Wine prefix) breaks the frame's vertical bar into separate glyphs.
 
-#include <algorithm>
 #include <string>
 
 #include "app/control_ids.h"
@@ -26,21 +25,6 @@ std::string BoxTemplate() {
     return text;
 }
 
-// The longest run of dark pixels down any one column of the picture.
-int LongestVerticalRun(const Picture& picture) {
-    int longest = 0;
-    for (int x = 0; x < picture.width; ++x) {
-        int run = 0;
-        for (int y = 0; y < picture.height; ++y) {
-            const std::uint8_t* pixel = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
-            const bool dark = pixel[0] + pixel[1] + pixel[2] < 3 * 96;
-            run = dark ? run + 1 : 0;
-            longest = std::max(longest, run);
-        }
-    }
-    return longest;
-}
-
 GUI_SCENARIO(nfo_preview_draws_box_frames_as_joined_lines) {
     InstallSpec layout;
     layout.files = {{"Templates\\box.nfo", BoxTemplate()}};
@@ -55,7 +39,7 @@ GUI_SCENARIO(nfo_preview_draws_box_frames_as_joined_lines) {
     REQUIRE(picture.width > 0);
     // The side bars run through every inner line: at least 20 text lines of 8 or more pixels
     // each without a gap. Letters standing in for the bars never join across lines.
-    CHECK(LongestVerticalRun(picture) >= 20 * 8);
+    CHECK(LongestDarkVerticalRun(picture) >= 20 * 8);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "screenshot.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -140,6 +141,20 @@ bool SaveWindowScreenshot(HWND window, const std::string& path) {
     const BOOL ok = WriteFile(file, png.data(), static_cast<DWORD>(png.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == png.size();
+}
+
+int LongestDarkVerticalRun(const Picture& picture) {
+    int longest = 0;
+    for (int x = 0; x < picture.width; ++x) {
+        int run = 0;
+        for (int y = 0; y < picture.height; ++y) {
+            const std::uint8_t* pixel = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
+            const bool dark = pixel[0] + pixel[1] + pixel[2] < 3 * 96;
+            run = dark ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
 }
 
 }  // namespace glyphwright::guitest

@@ -22,6 +22,10 @@ struct Picture {
 // The screen area under the window once it has stopped changing (empty when it is not there).
 Picture CaptureWindowPicture(HWND window);
 
+// The longest run of dark pixels down any one column: a frame's side bar drawn in an OEM font
+// runs through every line, while letters standing in for it never join across lines.
+int LongestDarkVerticalRun(const Picture& picture);
+
 // Waits until the picture stops changing (the target paints on its own schedule), then writes
 // it. Creates the folders of `path` as needed.
 bool SaveWindowScreenshot(HWND window, const std::string& path);

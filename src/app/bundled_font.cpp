@@ -1,0 +1,38 @@
+#include "app/bundled_font.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/files.h"
+
+namespace glyphwright {
+namespace {
+
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;  // one is enough
+}
+
+bool OemTerminalInstalled() {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = OEM_CHARSET;
+    std::strcpy(wanted.lfFaceName, "Terminal");
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+}  // namespace
+
+void LoadBundledOemFontIfMissing() {
+    if (OemTerminalInstalled()) return;
+    const std::string path = platform::StartFolder() + kBundledOemFontFile;
+    // FR_PRIVATE: nothing is installed on the system, and the font goes with the process.
+    if (platform::FileExists(path)) AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
+}
+
+}  // namespace glyphwright
