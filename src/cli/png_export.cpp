@@ -131,6 +131,9 @@ bool DrawText(std::string_view cp437, const PngColors& colors, TextImage& image,
 
 std::string EncodePng(const TextImage& image) {
     std::string png;
+    // The "up" filter for every row: a text picture's rows mostly repeat the row above, and
+    // trying all five filters per row (the default) costs half the time for 3% smaller files.
+    stbi_write_force_png_filter = 2;
     stbi_write_png_to_func(WriteToString, &png, image.width, image.height, 3, image.rgb.data(),
                            image.width * 3);
     return png;
