@@ -68,6 +68,12 @@ void CreateRelease(MainWindow& window) {
                     MB_OK | MB_ICONQUESTION);
         return;
     }
+    if (plan.refused) {
+        const std::string caption = window.Window().Text();
+        MessageBoxA(window.Window().Handle(), kArchiveNameLeavesFolderText, caption.c_str(),
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     // The archivers run on this thread: the window waits with them, as the user expects.
     RunArchivers(plan);
 }

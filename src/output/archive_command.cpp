@@ -73,6 +73,14 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
     archiveBase += platform::kPathSeparator;
     archiveBase += ComposeArchiveName(input.fileName, input.spacer, input.releaseType, input.delimiter,
                                       input.team);
+    if (archiveBase.find('"') != std::string::npos) return plan;  // nothing could be quoted
+    for (const std::string* name : {&input.name, &input.fileName, &input.spacer, &input.releaseType,
+                                    &input.delimiter, &input.team}) {
+        if (!StaysInReleaseFolder(*name)) {
+            plan.refused = true;
+            return plan;
+        }
+    }
 
     for (const Archiver archiver : kArchiverRunOrder) {
         const ChosenArchiver& chosen = input.archivers[archiver];

@@ -1,7 +1,7 @@
 // "Create Release" with a real 7-Zip and with the WinRAR stand-in: the archive's exact name,
 // its contents listed by 7-Zip itself, the exact command line, the order when both archivers
-// are selected, the message when there is nothing to pack, and texts that would split the
-// command line.
+// are selected, the message when there is nothing to pack, texts that would split the command
+// line, and names that would leave the release folder.
 
 #include "app/control_ids.h"
 #include "app_session.h"
@@ -136,6 +136,28 @@ GUI_SCENARIO(create_release_with_winrar_command_line) {
     CreateReleaseAndWait(app);
     CHECK(app.MessageBoxes().empty());
     CHECK_EQ(WinRarCalls(winRar).size(), runs);
+
+    // A name that leaves Release\<Name> is refused with a box, as Save refuses it, even when it
+    // comes back to a folder that holds an NFO; nothing is started.
+    const int refusedIds[] = {ids::FieldId('A'), ids::kPackageTeam};
+    const char* const refusedTexts[] = {"Glyph Tool\\..\\Glyph Tool", "..\\..\\TEAM"};
+    for (int i = 0; i < 2; ++i) {
+        FailureContext context(std::string("refused ") + Describe(refusedTexts[i]));
+        app.SetText(ids::FieldId('A'), "Glyph Tool");
+        app.SetText(ids::kPackageTeam, "TEAM");
+        app.SetText(refusedIds[i], refusedTexts[i]);
+        app.PostCommand(ids::kCmdCreateRelease);
+        const HWND box = app.WaitForMessageBox();
+        REQUIRE(box != nullptr);
+        CHECK(GetWindow(box, GW_OWNER) == app.Window());
+        const SeenMessageBox seen = AppSession::ReadMessageBox(box);
+        CHECK_EQ(seen.caption, std::string("Glyphwright"));
+        CHECK(seen.text.find("Nothing was packed") != std::string::npos);
+        AppSession::AnswerMessageBox(box);
+        CHECK(WaitForWindowGone(box));
+        CHECK_EQ(WinRarCalls(winRar).size(), runs);
+        CHECK_EQ(FolderEntries(folder + "\\"), std::string("Crew.nfo | File_ID.diz"));
+    }
 }
 
 GUI_SCENARIO(create_release_both_archivers_from_project) {

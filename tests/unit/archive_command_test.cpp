@@ -122,6 +122,35 @@ TEST(PlanCreateRelease, RefusesTextsThatWouldSplitTheCommandLine) {
     }
 }
 
+// The folder and the archive name come from project files that people pass around: a piece
+// that could leave Release\<Name> refuses the whole command. Pieces are judged one by one.
+TEST(PlanCreateRelease, RefusesNamesThatLeaveTheReleaseFolder) {
+    struct Case {
+        std::string CreateReleaseInput::*field;
+        const char* text;
+        bool refused;
+    };
+    const Case cases[] = {
+        {&CreateReleaseInput::name, "My Tool\\..\\Other", true},
+        {&CreateReleaseInput::fileName, "..\\..\\x", true},
+        {&CreateReleaseInput::spacer, "/", true},
+        {&CreateReleaseInput::releaseType, "Keygen/Patch", true},
+        {&CreateReleaseInput::delimiter, "..", true},
+        {&CreateReleaseInput::team, "C:CREW", true},
+        {&CreateReleaseInput::fileName, "My.Tool.", false},  // "My.Tool." + "." joins into ".."
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CreateReleaseInput input = Input();
+        input.archivers[Archiver::SevenZip].selected = true;
+        input.*c.field = c.text;
+        const CreateReleasePlan plan = PlanCreateRelease(input, true);
+        EXPECT_EQ(plan.refused, c.refused);
+        EXPECT_EQ(plan.commandLines.empty(), c.refused);
+        EXPECT_FALSE(plan.showNothingToPackMessage);
+    }
+}
+
 TEST(PlanCreateRelease, LooksForAnNfoInTheReleaseFolder) {
     TempFolder folder;
     CreateReleaseInput input = Input();
