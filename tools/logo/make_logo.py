@@ -4,7 +4,7 @@
     python3 tools/logo/make_logo.py [--out-dir DIR] [--check]
 
 Writes logo.bmp (400 x 150, 8 bits per pixel, RLE8, 256-colour palette) and glyphwright.ico
-(16, 32 and 48 pixels, 32-bit) into src/app/resources/ unless --out-dir says otherwise.
+(16, 32 and 48 pixels, 8-bit with a mask) into src/app/resources/ unless --out-dir says otherwise.
 Standard library only, and deterministic: the same script always writes the same bytes, so a
 rerun shows up in git only when the drawing itself changed.
 
@@ -524,15 +524,30 @@ def draw_icon(size):
 
 
 def ico(images):
-    """An icon group file with one 32-bit BMP image per size."""
+    """An icon group file with one 8-bit BMP image per size. The drawing is either opaque or
+    clear, so a palette of the colours each size uses and the AND mask hold it exactly, in a
+    third of the bytes of 32-bit pixels."""
     entries, blobs = [], []
     offset = 6 + 16 * len(images)
     for size, px in images:
-        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+        palette = [(0, 0, 0)]  # index 0: what clear pixels hold under the mask
+        index = {}
+        for row in px:
+            for (r, g, b, a) in row:
+                if a and (r, g, b) not in index:
+                    index[(r, g, b)] = len(palette)
+                    palette.append((r, g, b))
+        assert len(palette) <= 256, "icon uses more than 256 colours"
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0,
+                             len(palette), 0)
+        colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+        xor_stride = (size + 3) // 4 * 4
         xor = bytearray()
         for row in reversed(px):
-            for (r, g, b, a) in row:
-                xor.extend((b, g, r, a))
+            line = bytearray(xor_stride)
+            for x, (r, g, b, a) in enumerate(row):
+                line[x] = index[(r, g, b)] if a else 0
+            xor.extend(line)
         stride = ((size + 31) // 32) * 4
         mask = bytearray()
         for row in reversed(px):
@@ -541,8 +556,8 @@ def ico(images):
                 if a == 0:
                     bits[x // 8] |= 0x80 >> (x % 8)
             mask.extend(bits)
-        blob = header + bytes(xor) + bytes(mask)
-        entries.append(struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32,
+        blob = header + colours + bytes(xor) + bytes(mask)
+        entries.append(struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 8,
                                    len(blob), offset))
         blobs.append(blob)
         offset += len(blob)
@@ -557,19 +572,26 @@ def read_ico(blob):
     for n in range(count):
         w, h, _, _, planes, bits, length, offset = struct.unpack_from("<BBBBHHII", blob,
                                                                        6 + 16 * n)
-        assert planes == 1 and bits == 32 and offset + length <= len(blob)
+        assert planes == 1 and bits == 8 and offset + length <= len(blob)
         bi = struct.unpack_from("<IiiHHIIiiII", blob, offset)
-        size = bi[1]
-        assert bi[0] == 40 and size == (w or 256) and bi[2] == 2 * size and bi[4] == 32
+        size, used = bi[1], bi[9]
+        assert bi[0] == 40 and size == (w or 256) and bi[2] == 2 * size and bi[4] == 8
+        assert 0 < used <= 256
+        xor_stride = (size + 3) // 4 * 4
         stride = ((size + 31) // 32) * 4
-        assert length == 40 + size * size * 4 + stride * size
-        pixels = blob[offset + 40:offset + 40 + size * size * 4]
+        assert length == 40 + 4 * used + xor_stride * size + stride * size
+        base = offset + 40
+        palette = [struct.unpack_from("<BBBB", blob, base + 4 * i)[2::-1] for i in range(used)]
+        pixels = base + 4 * used
+        mask = pixels + xor_stride * size
         rows = []
         for y in range(size):
             row = []
             for x in range(size):
-                b, g, r, a = pixels[(y * size + x) * 4:(y * size + x) * 4 + 4]
-                row.append((r, g, b, a))
+                clear = blob[mask + y * stride + x // 8] & (0x80 >> (x % 8))
+                colour = blob[pixels + y * xor_stride + x]
+                assert colour < used
+                row.append((0, 0, 0, 0) if clear else palette[colour] + (255,))
             rows.append(row)
         images.append((size, list(reversed(rows))))
     return images
