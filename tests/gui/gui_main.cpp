@@ -1,6 +1,7 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
 //               [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]
 // gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N [--bare-window PATH\bare_window.exe]
+//               [--startup-template PATH\first.nfo]
 //               (start-up time, not a test)
 
 #include <cstdio>
@@ -16,7 +17,8 @@ void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
         "[--sevenzip DIR] [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
-        "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N [--bare-window PATH]\n");
+        "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N [--bare-window PATH]\n"
+        "                     [--startup-template PATH]\n");
 }
 
 }  // namespace
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
     std::string startupRuns;
     std::string shard;
     std::string bareWindow;
+    std::string startupTemplate;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--bare-prefix") == 0) {
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argument, "--startup-runs") == 0) target = &startupRuns;
         else if (std::strcmp(argument, "--shard") == 0) target = &shard;
         else if (std::strcmp(argument, "--bare-window") == 0) target = &bareWindow;
+        else if (std::strcmp(argument, "--startup-template") == 0) target = &startupTemplate;
         if (!target || !value) {
             PrintUsage();
             return 2;
@@ -64,7 +68,7 @@ int main(int argc, char** argv) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     if (!startupRuns.empty()) {
         glyphwright::guitest::SetOptions(options);
-        return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()), bareWindow);
+        return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()), bareWindow, startupTemplate);
     }
     return glyphwright::guitest::RunScenarios(options);
 }

@@ -8,6 +8,7 @@
 
 #include "app_session.h"
 #include "gui_framework.h"
+#include "release_support.h"
 
 namespace glyphwright::guitest {
 namespace {
@@ -30,11 +31,17 @@ ULONGLONG TimeOneStart(const InstallSpec& layout) {
 
 }  // namespace
 
-int MeasureStartup(int runs, const std::string& bareWindowPath) {
+int MeasureStartup(int runs, const std::string& bareWindowPath, const std::string& templatePath) {
     // An archiver beside the program, so that start-up shows no message box to wait on.
     InstallSpec program;
     program.configuration = "[ARCHIVERS]\r\nWinRaR=WinRAR.exe\r\n";
     program.files = {{"WinRAR.exe", ""}};
+    // A template of the user's first in the folder: the one the window loads and shows raw.
+    if (!templatePath.empty()) {
+        const std::optional<std::string> text = ReadBytes(templatePath);
+        if (!text) return 1;
+        program.files.push_back({"Templates\\first.nfo", *text});
+    }
     InstallSpec bare;
     bare.sourceExe = bareWindowPath;
     std::vector<ULONGLONG> programTimes, bareTimes;

@@ -7,7 +7,8 @@
 
 namespace glyphwright::guitest {
 
-// Prints each run and the medians; returns non-zero if a run failed to start.
-int MeasureStartup(int runs, const std::string& bareWindowPath);
+// Prints each run and the medians; returns non-zero if a run failed to start. With a template
+// path, that file is the first (and only) template in the program's Templates folder.
+int MeasureStartup(int runs, const std::string& bareWindowPath, const std::string& templatePath = "");
 
 }  // namespace glyphwright::guitest
