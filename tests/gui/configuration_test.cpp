@@ -129,7 +129,7 @@ constexpr DWORD kHangLimitMs = 60000;
 void CheckStillWorking(AppSession& app) {
     CHECK(app.Running());
     app.PostCommand(kCmdMakeNfo);
-    CHECK_EQ(app.CurrentTab(), 2);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 2);
     app.PostClose();
     const auto exitCode = app.WaitForExit(kHangLimitMs);
     CHECK(exitCode.has_value());

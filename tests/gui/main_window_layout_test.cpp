@@ -409,7 +409,7 @@ GUI_SCENARIO(main_window_tabs_and_first_page) {
         GetWindowRect(pageWindow, &actual);
         CHECK_EQ(RectText(actual), RectText(expected));
     }
-    CHECK_EQ(app.CurrentTab(), 0);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 0);
 }
 
 GUI_SCENARIO(main_window_initial_texts_and_states) {

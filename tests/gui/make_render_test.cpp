@@ -161,11 +161,11 @@ GUI_SCENARIO(make_nfo_and_diz_render_a_typed_and_picked_form) {
     CHECK_EQ(app.Text(FieldId('S')), std::string("1. Run the keygen.\r\n2. Register."));
 
     app.PostCommand(kCmdMakeNfo);
-    CHECK_EQ(app.CurrentTab(), 2);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 2);
     CHECK_EQ(app.Text(kNfoPreview), JoinLines(FormNfoExpected(app.Text(FieldId('N')))));
 
     app.PostCommand(kCmdMakeDiz);
-    CHECK_EQ(app.CurrentTab(), 3);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 3);
     CHECK_EQ(app.Text(kDizPreview), JoinLines(FormDizExpected()));
 
     // The form is read afresh by each command.
@@ -342,7 +342,7 @@ GUI_SCENARIO(sample_templates_make_nfo_and_diz_with_screenshots) {
         if (i > 0) app.PressKey(nfoBox, VK_DOWN);
         CHECK_EQ(CaretIndex(app, kNfoTemplateBox), static_cast<int>(i));
         app.PostCommand(kCmdMakeNfo);
-        CHECK_EQ(app.CurrentTab(), 2);
+        CHECK_EVENTUALLY_EQ(app.CurrentTab(), 2);
         const std::string rendered = app.Text(kNfoPreview);
         CHECK(rendered.find("{A}") == std::string::npos && rendered.find("{R}") == std::string::npos);
         CheckFramesAligned(rendered, kNfoWidth);
@@ -360,7 +360,7 @@ GUI_SCENARIO(sample_templates_make_nfo_and_diz_with_screenshots) {
         FailureContext context("DIZ template " + dizzes[i]);
         if (i > 0) app.PressKey(dizBox, VK_DOWN);
         app.PostCommand(kCmdMakeDiz);
-        CHECK_EQ(app.CurrentTab(), 3);
+        CHECK_EVENTUALLY_EQ(app.CurrentTab(), 3);
         CheckFramesAligned(app.Text(kDizPreview), 44);
         SaveShot(app, ShotName("make-diz-", dizzes[i]));
     }

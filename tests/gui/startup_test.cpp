@@ -49,7 +49,7 @@ GUI_SCENARIO(command_line_arguments_are_ignored) {
     CHECK_EQ(app.Text(FieldId('Q')), std::string());
     CHECK_EQ(app.Text(kDelimiter), std::string("-"));
     CHECK_EQ(app.Text(kSpacer), std::string("."));
-    CHECK_EQ(app.CurrentTab(), 0);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 0);
 }
 
 }  // namespace
