@@ -635,6 +635,23 @@ void AppSession::Settle(int extraPosted) const {
         if (!SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result))
             return;  // busy or gone: the checks that follow will tell
     }
+    // A handler that waits inside (focus changes, the X11 driver) answers sent messages without
+    // taking a posted one, so the rounds above can end early on a loaded machine. Posted
+    // messages are handed out in the order they were posted, so a harmless marker posted last
+    // tells when all before it were dispatched: the NFO preview's modified flag, which the
+    // program never reads.
+    HWND marker = Find(ids::kNfoPreview);
+    DWORD_PTR result = 0;
+    if (!marker ||
+        !SendMessageTimeoutW(marker, EM_SETMODIFY, FALSE, 0, SMTO_NORMAL, kSendTimeoutMs, &result))
+        return;
+    PostMessageW(marker, EM_SETMODIFY, TRUE, 0);
+    WaitUntil([&] {
+        DWORD_PTR modified = 0;
+        return SendMessageTimeoutW(marker, EM_GETMODIFY, 0, 0, SMTO_NORMAL, kSendTimeoutMs,
+                                   &modified) &&
+               modified != 0;
+    });
 }
 
 std::vector<HWND> AppSession::MessageBoxes() const {

@@ -34,6 +34,9 @@ void FillAndSave(AppSession& app) {
     app.PostCommand(ids::kCmdMakeDiz);
     app.PostCommand(ids::kCmdSaveNfoDiz);
     app.Settle();
+    // The checks read the saved files straight from disk: wait until the save is there.
+    const std::string nfo = app.Folder() + "Release\\Glyph Tool\\Crew.nfo";
+    WaitUntil([&] { return !ReadBytes(nfo).value_or("").empty(); }, 10000);
 }
 
 std::vector<ArchiveEntry> SavedFiles(const std::string& folder) {
