@@ -6,6 +6,21 @@
 
 namespace glyphwright::ui {
 
+namespace {
+
+using DialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The dialog library is loaded on first use: linked at start it brings the shell's libraries
+// with it, which costs every start of the program and serves only the open and save dialogs.
+DialogFunction DialogEntry(FileDialogDirection direction) {
+    static HMODULE library = LoadLibraryA("comdlg32.dll");
+    if (!library) return nullptr;
+    const char* name = direction == FileDialogDirection::Open ? "GetOpenFileNameA" : "GetSaveFileNameA";
+    return reinterpret_cast<DialogFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
 DWORD FileDialogFlags(FileDialogDirection direction) {
     DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER |
                   OFN_ENABLESIZING | OFN_LONGNAMES;
@@ -37,9 +52,8 @@ std::optional<std::string> FileDialog::Run() {
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = FileDialogFlags(direction);
 
-    BOOL chosen = direction == FileDialogDirection::Open ? GetOpenFileNameA(&dialog)
-                                                         : GetSaveFileNameA(&dialog);
-    if (!chosen) return std::nullopt;
+    const DialogFunction run = DialogEntry(direction);
+    if (!run || !run(&dialog)) return std::nullopt;
     fileName = path.data();
     return fileName;
 }
