@@ -1,6 +1,32 @@
 #include "ui/edit.h"
 
+#include <utility>
+
 namespace glyphwright::ui {
+
+namespace {
+
+// Messages whose answer or effect depends on the text: painting, reading it, the edit
+// messages, focus, keys, mouse, scrolling, copying and accessibility.
+bool DependsOnText(UINT message) {
+    switch (message) {
+    case WM_PAINT:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_SETFOCUS:
+    case WM_COPY:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_GETOBJECT:
+        return true;
+    default:
+        return (message >= EM_GETSEL && message <= 0x00FF) ||
+               (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+               (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    }
+}
+
+}  // namespace
 
 void Edit::BuildEdit(const CreateArgs& args, DWORD style) {
     CreateHandle("EDIT", style | WS_TABSTOP | args.style, WS_EX_CLIENTEDGE, args);
@@ -53,6 +79,30 @@ void TextBlock::Build(const CreateArgs& args) {
 
 void View::Build(const CreateArgs& args) {
     BuildEdit(args, ES_MULTILINE | ES_READONLY | ES_CENTER);
+}
+
+void View::SetText(const std::string& text) {
+    // Visible on screen, which takes every parent up to the window being shown too.
+    if (IsWindowVisible(Handle())) {
+        heldText_.reset();
+        Edit::SetText(text);
+    } else {
+        heldText_ = text;
+    }
+}
+
+void View::TakeHeldText() {
+    // Moved out first: setting the text sends messages that come back here.
+    std::optional<std::string> text = std::exchange(heldText_, std::nullopt);
+    if (text) Edit::SetText(*text);
+}
+
+bool View::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (!heldText_) return false;
+    // A text set from anywhere else is newer than the one held.
+    if (message == WM_SETTEXT) heldText_.reset();
+    else if (DependsOnText(message)) TakeHeldText();
+    return false;
 }
 
 }  // namespace glyphwright::ui

@@ -2,6 +2,9 @@
 // The three edit kinds: the one-line text field, the multi-line text block and the read-only
 // multi-line view. All hold 8-bit text of any length.
 
+#include <optional>
+#include <string>
+
 #include "ui/control.h"
 
 namespace glyphwright::ui {
@@ -48,10 +51,23 @@ public:
 };
 
 // Read-only, word-wrapped, every line centred, no scroll bars.
+//
+// A hidden view keeps a new text to itself until it is painted or asked anything about its
+// text: the edit control lays out every line as it takes a text, seconds for a big template
+// under Wine, and a view on a page nobody opens need not pay for that. Whoever looks sees the
+// text exactly as if it had been set at once.
 class View : public Edit {
 public:
     void Build(const CreateArgs& args);
     FocusKeys FocusMovement() const override { return FocusKeys::Tab; }
+    void SetText(const std::string& text) override;
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void TakeHeldText();
+    std::optional<std::string> heldText_;
 };
 
 }  // namespace glyphwright::ui

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "ui/control.h"
+#include "ui/edit.h"
 #include "ui/frame.h"
 #include "ui/window.h"
 
@@ -32,6 +36,45 @@ TEST(ControlCreate, GivesNothingForAWindowThatCannotBeMade) {
     args.parent = frame;
     args.id = 2;
     EXPECT_EQ(Control::Create<Frame>(args), nullptr);
+}
+
+// A hidden view may hold a text back, but whatever asks sees the newest text, whoever set it.
+TEST(ViewText, AHiddenViewAnswersWithTheNewestText) {
+    Window window;
+    WindowArgs windowArgs;
+    windowArgs.caption = "view test";
+    windowArgs.clientWidth = 200;
+    windowArgs.clientHeight = 100;
+    window.Build(windowArgs);  // built hidden
+    CreateArgs args;
+    args.parent = &window;
+    args.id = 1;
+    args.bounds = {0, 0, 200, 100};
+    View* view = Control::Create<View>(args);
+    ASSERT_NE(view, nullptr);
+
+    auto byRead = [&] { return view->Text(); };
+    auto byLength = [&] { return std::to_string(GetWindowTextLengthA(view->Handle())); };
+    auto byLineCount = [&] { return std::to_string(SendMessageA(view->Handle(), EM_GETLINECOUNT, 0, 0)); };
+    using namespace std::string_literals;
+    struct Case {
+        std::string held;
+        const char* setDirectly;  // by WM_SETTEXT from outside the view object, or nullptr
+        std::function<std::string()> ask;
+        std::string expected;
+    } cases[] = {
+        {"one\r\ntwo\r\nthree", nullptr, byRead, "one\r\ntwo\r\nthree"},
+        {"one\r\ntwo\r\nthree", nullptr, byLineCount, "3"},
+        {"held", "direct", byRead, "direct"},
+        {"held", "direct", byLength, "6"},
+        {"cut\0here"s, nullptr, byRead, "cut"},  // as any window text, up to a NUL
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        view->SetText(c.held);
+        if (c.setDirectly) SetWindowTextA(view->Handle(), c.setDirectly);
+        EXPECT_EQ(c.ask(), c.expected);
+    }
 }
 
 }  // namespace
