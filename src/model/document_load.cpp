@@ -6,14 +6,14 @@ namespace glyphwright {
 
 bool LoadDocument(Document& document, const std::string& path) {
     std::string bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return false;
+    if (!platform::ReadWholeFile(path, bytes, kMaxTemplateBytes)) return false;
     document = ParseDocument(bytes);
     return true;
 }
 
 std::string ReadTemplateText(const std::string& path) {
     std::string bytes;
-    platform::ReadWholeFile(path, bytes);
+    platform::ReadWholeFile(path, bytes, kMaxTemplateBytes);
     return bytes;
 }
 

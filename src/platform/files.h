@@ -37,9 +37,9 @@ bool DirectoryExists(const std::string& path);
 // Creates one folder level; the parent must exist.
 bool CreateOneDirectory(const std::string& path);
 
-// Reads an existing file whole, letting other readers share it. On failure `bytes` keeps what
-// it held.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads an existing file whole, letting other readers share it. A file of more than `limit`
+// bytes is not read and counts as unreadable. On failure `bytes` keeps what it held.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit);
 
 // Replaces the file's content with `bytes` so that the old content stays whole until the new
 // content is safely on disk: a failed or short write never leaves a truncated or empty file

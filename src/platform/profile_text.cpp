@@ -366,7 +366,7 @@ std::optional<std::string> ProfileText::WithString(std::string_view section, std
 
 ProfileText LoadProfileText(const std::string& path) {
     std::string bytes;
-    if (ReadWholeFile(path, bytes)) return ProfileText(bytes);
+    if (ReadWholeFile(path, bytes, SIZE_MAX)) return ProfileText(bytes);
     // Something is there but cannot be opened: the platform then answers with the defaults.
     if (FileExists(path) || DirectoryExists(path)) return ProfileText::Unreadable();
     return ProfileText(std::string_view());

@@ -64,14 +64,15 @@ TEST(ReadWholeFile, ReadsEveryByteOrLeavesTheOutputAlone) {
     const std::string bytes("a\0b\r\n\xff", 6);
     folder.Write("data.bin", bytes);
     std::string read = "previous";
-    EXPECT_TRUE(ReadWholeFile(folder.File("data.bin"), read));
+    EXPECT_TRUE(ReadWholeFile(folder.File("data.bin"), read, bytes.size()));
     EXPECT_EQ(read, bytes);
     read = "previous";
-    EXPECT_FALSE(ReadWholeFile(folder.File("missing.bin"), read));
-    EXPECT_FALSE(ReadWholeFile(folder.Path(), read));
+    EXPECT_FALSE(ReadWholeFile(folder.File("data.bin"), read, bytes.size() - 1));  // too big
+    EXPECT_FALSE(ReadWholeFile(folder.File("missing.bin"), read, SIZE_MAX));
+    EXPECT_FALSE(ReadWholeFile(folder.Path(), read, SIZE_MAX));
     EXPECT_EQ(read, "previous");
     folder.Write("empty.bin", "");
-    EXPECT_TRUE(ReadWholeFile(folder.File("empty.bin"), read));
+    EXPECT_TRUE(ReadWholeFile(folder.File("empty.bin"), read, 0));
     EXPECT_EQ(read, "");
 }
 

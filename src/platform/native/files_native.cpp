@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -148,19 +149,21 @@ FileStatus CreateFolder(const std::string& path) {
     return {};
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.Valid()) return false;
     struct stat info;
     if (::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
     std::string content;
-    if (info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+    if (info.st_size > 0 && static_cast<std::uint64_t>(info.st_size) <= limit)
+        content.reserve(static_cast<std::size_t>(info.st_size));
     char chunk[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) break;
+        if (static_cast<std::size_t>(got) > limit - content.size()) return false;
         content.append(chunk, static_cast<std::size_t>(got));
     }
     bytes.swap(content);

@@ -1,5 +1,7 @@
 // The profile functions for systems without them: the platform's rules through ProfileText.
 
+#include <cstdint>
+
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/profile_text.h"
@@ -25,7 +27,7 @@ int ReadProfileInt(const std::string& path, const std::string& section, const st
 bool WriteProfileValue(const std::string& path, const std::string& section,
                         const std::string& key, const std::string& value) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadWholeFile(path, bytes, SIZE_MAX)) {
         if (FileExists(path) || DirectoryExists(path)) return false;
         bytes.clear();
     }

@@ -179,13 +179,13 @@ FileStatus CreateFolder(const std::string& path) {
     return {};
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<std::uint64_t>(size.QuadPart) > static_cast<std::uint64_t>(SIZE_MAX / 2)) {
+        static_cast<std::uint64_t>(size.QuadPart) > static_cast<std::uint64_t>(limit)) {
         return false;
     }
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
