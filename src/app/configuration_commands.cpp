@@ -1,5 +1,8 @@
 // The configuration file beside the executable: lists, greetings, install texts, options.
 
+#include <algorithm>
+#include <vector>
+
 #include "app/commands.h"
 #include "app/control_ids.h"
 #include "app/main_window.h"
@@ -23,9 +26,20 @@ std::string CurrentConfigurationPath() {
 class WindowConfigurationForm : public ConfigurationForm {
 public:
     explicit WindowConfigurationForm(MainWindow& window) : window_(window) {}
+    ~WindowConfigurationForm() override {
+        for (ui::DropDown* box : filled_) box->SetRedraw(true);
+    }
 
     void AppendListEntry(FormItem dropDown, const std::string& entry) override {
-        if (auto* box = dynamic_cast<ui::DropDown*>(window_.ItemControl(dropDown))) box->AddItem(entry);
+        auto* box = dynamic_cast<ui::DropDown*>(window_.ItemControl(dropDown));
+        if (!box) return;
+        // A list that updates its scroll bar after every entry takes seconds for a few
+        // thousand entries under Wine; it is drawn once, when the configuration is read.
+        if (std::find(filled_.begin(), filled_.end(), box) == filled_.end()) {
+            box->SetRedraw(false);
+            filled_.push_back(box);
+        }
+        box->AddItem(entry);
     }
 
     void SetBlockText(FormItem block, const std::string& text) override {
@@ -34,6 +48,7 @@ public:
 
 private:
     MainWindow& window_;
+    std::vector<ui::DropDown*> filled_;
 };
 
 // CB_SETCURSEL raises no change notification, so no change handler (ApplyInstallInfo above

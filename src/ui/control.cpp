@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/font.h"
 
@@ -9,9 +11,21 @@ namespace glyphwright::ui {
 
 namespace {
 
-// The object pointer lives in a window property rather than GWLP_USERDATA: the common
-// controls are free to use their own user data, a named property is ours alone.
-constexpr char kObjectProperty[] = "GlyphwrightControl";
+// Every window of the toolkit with its object, sorted by handle. Every message a control
+// receives looks its object up; a window property would cost a round trip to the window
+// server each time under Wine, and the window's user data is not ours to take for every class.
+using HandleEntry = std::pair<HWND, Control*>;
+
+std::vector<HandleEntry>& Objects() {
+    static std::vector<HandleEntry> objects;
+    return objects;
+}
+
+std::vector<HandleEntry>::iterator Lookup(HWND hwnd) {
+    std::vector<HandleEntry>& objects = Objects();
+    return std::lower_bound(objects.begin(), objects.end(), hwnd,
+                            [](const HandleEntry& entry, HWND key) { return entry.first < key; });
+}
 
 }  // namespace
 
@@ -43,7 +57,8 @@ int Control::Id() const {
 
 Control* Control::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<Control*>(GetPropA(hwnd, kObjectProperty));
+    auto found = Lookup(hwnd);
+    return found != Objects().end() && found->first == hwnd ? found->second : nullptr;
 }
 
 bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
@@ -76,7 +91,7 @@ bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
         return false;
     }
 
-    SetPropA(hwnd_, kObjectProperty, this);
+    Objects().insert(Lookup(hwnd_), {hwnd_, this});
     // SetWindowLongPtrA keeps the window an ANSI window, so WM_CHAR and the text messages
     // arrive here as the 8-bit text the rest of the program works in.
     originalProc_ = reinterpret_cast<WNDPROC>(
@@ -91,7 +106,8 @@ void Control::Unbind() {
     if (originalProc_) {
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     }
-    RemovePropA(hwnd_, kObjectProperty);
+    auto found = Lookup(hwnd_);
+    if (found != Objects().end() && found->first == hwnd_) Objects().erase(found);
     hwnd_ = nullptr;
 }
 
@@ -230,6 +246,12 @@ Rect Control::ClientRect() const {
 
 bool Control::IsVisible() const {
     return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetRedraw(bool on) {
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Control::SetVisible(bool visible) {

@@ -66,6 +66,9 @@ public:
     // The control's own visible flag, whatever its parents are.
     bool IsVisible() const;
     void SetVisible(bool visible);
+    // Stops drawing the control after each change, or starts again and redraws it whole.
+    // Only for a control whose own visible flag is set: restarting sets it.
+    void SetRedraw(bool on);
     bool IsEnabled() const;
     void SetEnabled(bool enabled);
     void Focus();
