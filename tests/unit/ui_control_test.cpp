@@ -15,15 +15,20 @@
 namespace glyphwright::ui {
 namespace {
 
+// A top-level window of 200 x 100, built hidden as the program builds its own.
+void BuildTestWindow(Window& window) {
+    WindowArgs args;
+    args.caption = "toolkit test";
+    args.clientWidth = 200;
+    args.clientHeight = 100;
+    window.Build(args);
+}
+
 // A control whose system window cannot be made comes back as nullptr (with a debug report),
 // never as an object with a null handle that later calls would use.
 TEST(ControlCreate, GivesNothingForAWindowThatCannotBeMade) {
     Window window;
-    WindowArgs windowArgs;
-    windowArgs.caption = "creation test";
-    windowArgs.clientWidth = 100;
-    windowArgs.clientHeight = 100;
-    window.Build(windowArgs);
+    BuildTestWindow(window);
     ASSERT_NE(window.Handle(), nullptr);
 
     CreateArgs args;
@@ -41,11 +46,7 @@ TEST(ControlCreate, GivesNothingForAWindowThatCannotBeMade) {
 // A hidden view may hold a text back, but whatever asks sees the newest text, whoever set it.
 TEST(ViewText, AHiddenViewAnswersWithTheNewestText) {
     Window window;
-    WindowArgs windowArgs;
-    windowArgs.caption = "view test";
-    windowArgs.clientWidth = 200;
-    windowArgs.clientHeight = 100;
-    window.Build(windowArgs);  // built hidden
+    BuildTestWindow(window);
     CreateArgs args;
     args.parent = &window;
     args.id = 1;
