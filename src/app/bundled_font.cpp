@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/wide_text.h"
 
 namespace glyphwright {
 namespace {
@@ -32,7 +33,7 @@ void LoadBundledOemFontIfMissing() {
     if (OemTerminalInstalled()) return;
     const std::string path = platform::StartFolder() + kBundledOemFontFile;
     // FR_PRIVATE: nothing is installed on the system, and the font goes with the process.
-    if (platform::FileExists(path)) AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
+    if (platform::FileExists(path)) AddFontResourceExW(platform::WidePath(path).data(), FR_PRIVATE, nullptr);
 }
 
 }  // namespace glyphwright

@@ -3,9 +3,21 @@
 // later work (templates, configuration, saving, archiving, projects). Each receives the main
 // window object and reads or writes the release record through its controls.
 
+#include <string>
+#include <string_view>
+
 namespace glyphwright {
 
 class MainWindow;
+
+// The file name the template listing gave for the current entry of a template box (UTF-8);
+// empty for the DIZ box's "no template" entry and for an empty box.
+std::string CurrentNfoTemplate(const MainWindow& window);
+std::string CurrentDizTemplate(const MainWindow& window);
+
+// A command that failed says so: a box owned by the main window under its caption. The text is
+// UTF-8, so that it can name any file.
+void ReportFailure(MainWindow& window, std::string_view text);
 
 // --- Menu commands --------------------------------------------------------------------------
 void OpenProject(MainWindow& window);

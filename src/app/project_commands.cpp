@@ -6,6 +6,7 @@
 #include "app/release_record.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 namespace glyphwright {
 
@@ -31,19 +32,24 @@ void OpenProject(MainWindow& window) {
     if (std::optional<std::string> path =
             ChooseProjectFile(window, ui::FileDialogDirection::Open, kProjectOpenPreset)) {
         WindowProjectForm form(window);
-        TransferProject(form, *path, ProjectDirection::Open);
+        const std::string failure = TransferProject(form, *path, ProjectDirection::Open);
+        if (!failure.empty()) ReportFailure(window, failure);
     }
     // Also after a cancelled dialog: a hand-edited {Q} gives way to the derived one.
     DeriveFileName(window);
 }
 
 void SaveProject(MainWindow& window) {
-    EnsureProjectsFolder(platform::StartFolder());
-    if (std::optional<std::string> path =
-            ChooseProjectFile(window, ui::FileDialogDirection::Save,
-                              SaveProjectPresetName(window.Field(kNameLetter), window.Field(kTeamNameLetter)))) {
+    // The dialog opens elsewhere then, and the user can still save.
+    const std::string folderFailure = EnsureProjectsFolder(platform::StartFolder());
+    if (!folderFailure.empty()) ReportFailure(window, folderFailure);
+    // The preset is the form's text; the dialog takes UTF-8.
+    const std::string preset = platform::PathFromAnsi(
+        SaveProjectPresetName(window.Field(kNameLetter), window.Field(kTeamNameLetter)));
+    if (std::optional<std::string> path = ChooseProjectFile(window, ui::FileDialogDirection::Save, preset)) {
         WindowProjectForm form(window);
-        TransferProject(form, *path, ProjectDirection::Save);
+        const std::string failure = TransferProject(form, *path, ProjectDirection::Save);
+        if (!failure.empty()) ReportFailure(window, failure);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "output/archiver_detection.h"
 #include "output/release_save.h"
 #include "platform/files.h"
+#include "ui/message_box.h"
 
 namespace glyphwright {
 
@@ -30,6 +31,10 @@ void DetectArchivers(MainWindow& window) {
     }
 }
 
+void ReportFailure(MainWindow& window, std::string_view text) {
+    ui::ShowMessage(window.Window().Handle(), text, window.Window().Text(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void SaveNfoAndDiz(MainWindow& window) {
     ReleaseSaveInput input;
     input.startFolder = platform::StartFolder();
@@ -38,12 +43,9 @@ void SaveNfoAndDiz(MainWindow& window) {
     input.nfoText = window.nfoPreview->Text();
     input.dizText = window.dizPreview->Text();
     // The DIZ box ends with an empty entry that stands for "no DIZ file".
-    input.dizTemplateChosen = !window.dizTemplateBox->CurrentText().empty();
-    if (SaveRelease(input).refused) {
-        const std::string caption = window.Window().Text();
-        MessageBoxA(window.Window().Handle(), kNameLeavesFolderText, caption.c_str(),
-                    MB_OK | MB_ICONEXCLAMATION);
-    }
+    input.dizTemplateChosen = !CurrentDizTemplate(window).empty();
+    const ReleaseSaveResult result = SaveRelease(input);
+    if (!result.failure.empty()) ReportFailure(window, result.failure);
 }
 
 void CreateRelease(MainWindow& window) {
@@ -69,13 +71,12 @@ void CreateRelease(MainWindow& window) {
         return;
     }
     if (plan.refused) {
-        const std::string caption = window.Window().Text();
-        MessageBoxA(window.Window().Handle(), kArchiveNameLeavesFolderText, caption.c_str(),
-                    MB_OK | MB_ICONEXCLAMATION);
+        ReportFailure(window, kArchiveNameLeavesFolderText);
         return;
     }
     // The archivers run on this thread: the window waits with them, as the user expects.
-    RunArchivers(plan);
+    const std::string failure = RunArchivers(plan);
+    if (!failure.empty()) ReportFailure(window, failure);
 }
 
 }  // namespace glyphwright

@@ -17,17 +17,23 @@ namespace {
 constexpr char kNfoPattern[] = "*.nfo";
 constexpr char kDizPattern[] = "*.diz";
 
-// The box's current entry in the template folder. An empty name gives the folder itself,
-// which no load can open.
-std::string TemplatePathOf(const ui::ListBox& box) {
-    return TemplatePath(platform::StartFolder(), box.CurrentText());
+// The listed name of the box's current entry; the DIZ box's last, empty entry has none.
+std::string CurrentName(const ui::ListBox& box, const std::vector<std::string>& names) {
+    const int index = box.CurrentIndex();
+    return index >= 0 && static_cast<std::size_t>(index) < names.size() ? names[index] : std::string();
 }
 
 // The raw view: the file's bytes as they are, or nothing when there is no name or no file.
 // The preview ends its text at a NUL byte, as every window text does.
-void ShowTemplate(const ui::ListBox& box, ui::View& preview) {
-    const std::string name = box.CurrentText();
+void ShowTemplate(const std::string& name, ui::View& preview) {
     preview.SetText(name.empty() ? std::string() : ReadTemplateText(TemplatePath(platform::StartFolder(), name)));
+}
+
+// Lists the folder's templates into the box and remembers the names.
+void FillTemplateList(ui::ListBox& box, std::vector<std::string>& names, const std::string& folder,
+                      const char* pattern) {
+    names = platform::ListFiles(folder, pattern);
+    for (const std::string& name : names) box.Add(name);
 }
 
 // Programmatic marking raises no LBN_SELCHANGE, so the boxes' choice handlers stay quiet.
@@ -40,10 +46,18 @@ void MakeFirstEntryCurrent(ui::ListBox& box) {
 void FillTemplateLists(MainWindow& window) {
     const std::string folder = TemplateFolder(platform::StartFolder());
     ui::ListBox& diz = *window.dizTemplateBox;
-    diz.AddDirectory(folder + kDizPattern);
+    FillTemplateList(diz, window.state.dizTemplates, folder, kDizPattern);
     diz.Add(std::string());  // "no DIZ template"
     if (diz.Count() == 1) diz.SetSelected(0, true);
-    window.nfoTemplateBox->AddDirectory(folder + kNfoPattern);
+    FillTemplateList(*window.nfoTemplateBox, window.state.nfoTemplates, folder, kNfoPattern);
+}
+
+std::string CurrentNfoTemplate(const MainWindow& window) {
+    return CurrentName(*window.nfoTemplateBox, window.state.nfoTemplates);
+}
+
+std::string CurrentDizTemplate(const MainWindow& window) {
+    return CurrentName(*window.dizTemplateBox, window.state.dizTemplates);
 }
 
 void ShowFirstTemplates(MainWindow& window) {
@@ -61,7 +75,7 @@ void MakeNfo(MainWindow& window) {
     const RenderInput input = ReadRenderInput(window);
     Document& document = window.state.nfoDocument;
     // A template that cannot be read leaves the last rendering in place; it is rendered again.
-    LoadDocument(document, TemplatePathOf(*window.nfoTemplateBox));
+    LoadDocument(document, TemplatePath(platform::StartFolder(), CurrentNfoTemplate(window)));
     MarkStep("Make NFO: form and template read");
     RenderNfo(document, input);
     MarkStep("Make NFO: rendered");
@@ -70,10 +84,11 @@ void MakeNfo(MainWindow& window) {
 }
 
 void MakeDiz(MainWindow& window) {
-    if (window.dizTemplateBox->CurrentText().empty()) return;
+    const std::string name = CurrentDizTemplate(window);
+    if (name.empty()) return;
     const RenderInput input = ReadRenderInput(window);
     Document& document = window.state.dizDocument;
-    LoadDocument(document, TemplatePathOf(*window.dizTemplateBox));
+    LoadDocument(document, TemplatePath(platform::StartFolder(), name));
     RenderDiz(document, input.lineValues);
     window.dizPreview->SetText(DocumentText(document));
 }
@@ -83,15 +98,15 @@ void ViewNfo(MainWindow& window) {
 }
 
 void ViewDiz(MainWindow& window) {
-    if (!window.dizTemplateBox->CurrentText().empty()) ShowDizTemplate(window);
+    if (!CurrentDizTemplate(window).empty()) ShowDizTemplate(window);
 }
 
 void ShowNfoTemplate(MainWindow& window) {
-    ShowTemplate(*window.nfoTemplateBox, *window.nfoPreview);
+    ShowTemplate(CurrentNfoTemplate(window), *window.nfoPreview);
 }
 
 void ShowDizTemplate(MainWindow& window) {
-    ShowTemplate(*window.dizTemplateBox, *window.dizPreview);
+    ShowTemplate(CurrentDizTemplate(window), *window.dizPreview);
 }
 
 }  // namespace glyphwright

@@ -4,6 +4,7 @@
 // options read at start-up. The release record itself lives in the controls.
 
 #include <string>
+#include <vector>
 
 #include "model/configuration.h"
 #include "render/document.h"
@@ -21,6 +22,10 @@ struct WindowState {
     PerArchiver<std::string> archiverPaths;
     // Read at start-up, shown in the option fields once the window appears.
     ArchiverOptions heldArchiverOptions;
+    // The file names the template listing gave, in the order of the boxes' entries: an entry
+    // leads to its file through these, never through the text the list shows.
+    std::vector<std::string> nfoTemplates;
+    std::vector<std::string> dizTemplates;
 };
 
 }  // namespace glyphwright

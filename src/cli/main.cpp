@@ -21,6 +21,7 @@
 #include "glyphwright_version.h"
 #include "output/release_paths.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 
 namespace glyphwright::cli {
 namespace {
@@ -201,7 +202,8 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
         }
         madeFolder = true;
     }
-    const std::string nfoPath = JoinPath(folder, team + ".nfo");
+    // The project's text is in the system code page; the path is UTF-8.
+    const std::string nfoPath = JoinPath(folder, platform::PathFromAnsi(team) + ".nfo");
     // Only a plain file is kept to put back; a device, a pipe or a link to one is written
     // through and never removed.
     std::string previousNfo;
@@ -354,4 +356,26 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace glyphwright::cli
 
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/wide_text.h"
+
+// The arguments as the wide command line gives them, in UTF-8, the program's form for paths:
+// the ANSI ones lose every character of a file name outside the system code page.
+int main(int argc, char** argv) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) return glyphwright::cli::Run(argc, argv);
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i) texts.push_back(glyphwright::platform::Narrow(wide[i]));
+    LocalFree(wide);
+    std::vector<char*> arguments;
+    for (std::string& text : texts) arguments.push_back(text.data());
+    arguments.push_back(nullptr);
+    return glyphwright::cli::Run(count, arguments.data());
+}
+#else
 int main(int argc, char** argv) { return glyphwright::cli::Run(argc, argv); }
+#endif

@@ -3,6 +3,7 @@
 #include "model/line_breaks.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
+#include "platform/path_text.h"
 
 namespace glyphwright {
 namespace {
@@ -79,7 +80,8 @@ std::string ReadArchiverPath(const std::string& configurationPath, const std::st
                              const std::string& defaultValue) {
     std::optional<std::string> value = platform::ReadProfileValue(
         configurationPath, kArchiversSection, key, platform::kProfileValueBuffer);
-    return value ? *value : defaultValue;
+    // The file holds text of the system code page; a path is UTF-8 like every other one.
+    return value ? platform::PathFromAnsi(*value) : defaultValue;
 }
 
 void LoadConfiguration(const std::string& configurationPath, ConfigurationForm& form,

@@ -5,7 +5,9 @@
 
 #include "model/archiver_table.h"
 #include "model/line_breaks.h"
+#include "platform/failure_text.h"
 #include "platform/files.h"
+#include "platform/system_error_text.h"
 #include "platform/ini_profile.h"
 #include "platform/locale.h"
 
@@ -123,25 +125,66 @@ private:
     const std::string& path_;
 };
 
-void SaveProject(ProjectForm& form, const std::string& path) {
+constexpr char kProjectNotSaved[] = "The project was not saved.";
+// More than any project holds; a bigger file is not copied into memory to be kept.
+constexpr std::size_t kMaxProjectBytes = std::size_t(64) << 20;
+
+// Writes every row into `path`; false at the first value the file did not take.
+bool WriteProjectRows(ProjectForm& form, const std::string& path) {
     for (const ProjectRow& row : ProjectRows()) {
+        std::string value;
         switch (row.kind) {
             case ProjectValueKind::Text:
                 // {A}'s change event keeps {Q} derived; the file holds the derived name.
                 if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
-                WriteProjectValue(path, row, form.GetText(row.item));
+                value = form.GetText(row.item);
                 break;
             case ProjectValueKind::Date:
-                WriteProjectValue(path, row, form.GetDateText());
+                value = form.GetDateText();
                 break;
             case ProjectValueKind::ArchiverButton:
-                WriteProjectValue(path, row, ButtonText(form.GetButton(row.item)));
+                value = ButtonText(form.GetButton(row.item));
                 break;
             case ProjectValueKind::InfoBlock:
-                WriteProjectValue(path, row, form.GetText(row.item));
+                value = form.GetText(row.item);
                 break;
         }
+        if (!WriteProjectValue(path, row, value)) return false;
     }
+    return true;
+}
+
+// The project is written into a copy of the file beside it, which takes the file's place only
+// when every value is in: a save that fails half-way leaves the file as it was, and the other
+// sections of an existing file come along in the copy.
+std::string SaveProject(ProjectForm& form, const std::string& path) {
+    using platform::FailureText;
+    if (platform::IsReadOnlyFile(path)) {
+        return FailureText("Cannot replace the file", path, {platform::FileError::ReadOnly, 0},
+                           kProjectNotSaved);
+    }
+    std::string earlier;
+    if (platform::FileExists(path)) {
+        const platform::FileStatus status = platform::ReadFileUpTo(path, kMaxProjectBytes, earlier);
+        if (!status.Ok()) return FailureText("Cannot read the file", path, status, kProjectNotSaved);
+    }
+    std::string copy;
+    platform::FileStatus status = platform::WriteTemporaryBeside(path, earlier, copy);
+    if (!status.Ok()) {
+        return FailureText("Cannot write a file in the folder", platform::FolderPart(path), status,
+                           kProjectNotSaved);
+    }
+    if (!WriteProjectRows(form, copy)) {
+        platform::DeleteOneFile(copy);
+        return FailureText("Cannot write the file", copy, {platform::FileError::Other, platform::LastSystemError()},
+                           kProjectNotSaved);
+    }
+    status = platform::RenameFile(copy, path, true);
+    if (!status.Ok()) {
+        platform::DeleteOneFile(copy);
+        return FailureText("Cannot put the file in place", path, status, kProjectNotSaved);
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -202,18 +245,16 @@ void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source) {
     OpenProjectValues(form, source, platform::UserDateTimeFormat(), names);
 }
 
-void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
-                     std::string_view datePicture, const platform::DateNames& dateNames) {
-    if (direction == ProjectDirection::Save) {
-        SaveProject(form, path);
-        return;
-    }
+std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
+                            std::string_view datePicture, const platform::DateNames& dateNames) {
+    if (direction == ProjectDirection::Save) return SaveProject(form, path);
     OpenProjectValues(form, ProjectFileValues(path), datePicture, dateNames);
+    return std::string();
 }
 
-void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction) {
+std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction) {
     const platform::DateNames names = platform::UserDateNames();
-    TransferProject(form, path, direction, platform::UserDateTimeFormat(), names);
+    return TransferProject(form, path, direction, platform::UserDateTimeFormat(), names);
 }
 
 std::string ProjectsFolder(std::string_view startFolder) {
@@ -229,9 +270,13 @@ std::string SaveProjectPresetName(std::string_view name, std::string_view teamNa
     return preset;
 }
 
-void EnsureProjectsFolder(std::string_view startFolder) {
+std::string EnsureProjectsFolder(std::string_view startFolder) {
     const std::string folder = ProjectsFolder(startFolder);
-    if (!platform::DirectoryExists(folder)) platform::CreateOneDirectory(folder);
+    if (platform::DirectoryExists(folder)) return std::string();
+    const platform::FileStatus status = platform::CreateFolder(folder);
+    if (status.Ok()) return std::string();
+    return platform::FailureText("Cannot create the folder", folder, status,
+                                 "Choose another folder for the project.");
 }
 
 }  // namespace glyphwright

@@ -96,12 +96,13 @@ enum class ProjectDirection { Save, Open };
 // existing file as they were. Opening sets each field whose key is present; a missing key keeps
 // the field, except that a missing text block key empties the block; a date that does not
 // read with `datePicture` keeps the picker's date; the buttons are set independently.
-// Failures are silent. The caller runs DeriveFileName after opening.
-void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
-                     std::string_view datePicture, const platform::DateNames& dateNames);
+// A save is whole or absent: the answer is the message for the user when it failed (UTF-8),
+// empty otherwise. The caller runs DeriveFileName after opening.
+std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
+                            std::string_view datePicture, const platform::DateNames& dateNames);
 
 // The same with the user's date picture and names.
-void TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction);
+std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction);
 
 // Opening, from values already read.
 void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
@@ -128,7 +129,8 @@ std::string ProjectsFolder(std::string_view startFolder);
 // The save dialog's preset name: Name {A}, "-", Team Name {F}.
 std::string SaveProjectPresetName(std::string_view name, std::string_view teamName);
 
-// Creates the projects folder when it is missing (before the save dialog); failures are silent.
-void EnsureProjectsFolder(std::string_view startFolder);
+// Creates the projects folder when it is missing (before the save dialog); the message for
+// the user when it could not (UTF-8), empty otherwise.
+std::string EnsureProjectsFolder(std::string_view startFolder);
 
 }  // namespace glyphwright

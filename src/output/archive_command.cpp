@@ -1,8 +1,10 @@
 #include "output/archive_command.h"
 
 #include "output/archiver_detection.h"
+#include "platform/failure_text.h"
 #include "output/release_paths.h"
 #include "platform/files.h"
+#include "platform/path_text.h"
 #include "platform/process.h"
 
 namespace glyphwright {
@@ -56,7 +58,7 @@ std::string ComposeCommandLine(std::string_view programPath, std::string_view pa
 }
 
 bool StartAndWait(std::string_view programPath, std::string_view parameters) {
-    return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters));
+    return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters)) == 0;
 }
 
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
@@ -82,27 +84,41 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
         }
     }
 
+    // The form's texts are in the system code page, the start folder and the archivers' paths
+    // UTF-8: the command line is put together in UTF-8.
+    const std::string pathSource = platform::PathFromAnsi(source.substr(input.startFolder.size()));
+    const std::string pathBase = platform::PathFromAnsi(archiveBase.substr(input.startFolder.size()));
     for (const Archiver archiver : kArchiverRunOrder) {
         const ChosenArchiver& chosen = input.archivers[archiver];
         if (!chosen.selected) continue;
         const std::optional<std::string> parameters = ComposeArchiverParameters(
-            chosen.options, archiveBase + ArchiveExtension(archiver, chosen.options), source);
+            platform::PathFromAnsi(chosen.options),
+            input.startFolder + pathBase + ArchiveExtension(archiver, chosen.options),
+            input.startFolder + pathSource);
         if (parameters) {
-            plan.commandLines.push_back(
-                ComposeCommandLine(ArchiverFolder(chosen.path) + ArchiverOf(archiver).program, *parameters));
+            const std::string program = ArchiverFolder(chosen.path) + ArchiverOf(archiver).program;
+            plan.commandLines.push_back(ComposeCommandLine(program, *parameters));
+            plan.programs.push_back(program);
         }
     }
     return plan;
 }
 
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input) {
-    const std::string folder = ReleaseFolder(input.startFolder, input.name);
+    const std::string folder = ReleaseFolder(input.startFolder, platform::PathFromAnsi(input.name));
     const bool hasNfo = platform::DirectoryExists(folder) && platform::FolderHasMatch(folder, "*.nfo");
     return PlanCreateRelease(input, hasNfo);
 }
 
-void RunArchivers(const CreateReleasePlan& plan) {
-    for (const std::string& commandLine : plan.commandLines) platform::StartProcessAndWait(commandLine);
+std::string RunArchivers(const CreateReleasePlan& plan) {
+    for (std::size_t i = 0; i < plan.commandLines.size(); ++i) {
+        if (const int code = platform::StartProcessAndWait(plan.commandLines[i])) {
+            return platform::FailureText("Cannot start the archiver", plan.programs[i],
+                               {platform::FileError::Other, code},
+                               i == 0 ? "Nothing was packed." : "Only the archiver before it ran.");
+        }
+    }
+    return std::string();
 }
 
 }  // namespace glyphwright

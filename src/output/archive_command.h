@@ -38,7 +38,7 @@ std::optional<std::string> ComposeArchiverParameters(std::string_view options,
 std::string ComposeCommandLine(std::string_view programPath, std::string_view parameters);
 
 // Starts the program with the parameters and waits for it to end. False when it could not
-// be started; nothing is reported to the user either way.
+// be started.
 bool StartAndWait(std::string_view programPath, std::string_view parameters);
 
 struct ChosenArchiver {
@@ -63,7 +63,8 @@ struct CreateReleaseInput {
 struct CreateReleasePlan {
     bool showNothingToPackMessage = false;
     bool refused = false;  // a name would put the archive or its source outside the folder
-    std::vector<std::string> commandLines;
+    std::vector<std::string> commandLines;  // UTF-8, whatever code page the form's text is in
+    std::vector<std::string> programs;      // the program each command line starts
 };
 
 // Plans the command. `releaseFolderHasNfo` answers whether the folder exists and holds an
@@ -76,9 +77,9 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
 // The same, asking the file system about the release folder.
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input);
 
-// Starts each command line in turn and waits for it; an archiver that cannot be started is
-// passed over silently.
-void RunArchivers(const CreateReleasePlan& plan);
+// Starts each command line in turn and waits for it. An archiver that cannot be started ends
+// the run: the message naming it and the reason comes back; empty when every one ran.
+std::string RunArchivers(const CreateReleasePlan& plan);
 
 // The message box shown, owned by the main window, with MB_OK | MB_ICONQUESTION.
 inline constexpr char kNothingToPackTitle[] = "iNFO";

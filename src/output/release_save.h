@@ -15,9 +15,10 @@ struct ReleaseSaveInput {
 };
 
 struct ReleaseSaveResult {
-    bool refused = false;  // a name would leave the release folder: nothing was written
+    bool refused = false;  // a name is not allowed: nothing was written
     bool nfoWritten = false;
     bool dizWritten = false;
+    std::string failure;   // what the user is told (UTF-8); empty when the save is whole
 };
 
 inline constexpr char kNameLeavesFolderText[] =
@@ -26,8 +27,11 @@ inline constexpr char kNameLeavesFolderText[] =
 
 // Refuses names that would leave the release folder (StaysInReleaseFolder). Otherwise creates
 // the output root and the release folder (one level) when missing, removes temporary files an
-// interrupted save left there, writes the NFO text, and writes the DIZ text when a DIZ
-// template is chosen and the text is not empty. Each file is replaced whole or not at all.
+// interrupted save left there, and saves the NFO text, and the DIZ text when a DIZ template is
+// chosen and the text is not empty, both or neither: both are written to temporaries beside
+// their targets and put in place only when both are whole. After a failure every earlier file
+// is as it was and a folder this save made is gone again if it is empty.
+// The names are the form's text (system code page), the start folder a path (UTF-8).
 ReleaseSaveResult SaveRelease(const ReleaseSaveInput& input);
 
 }  // namespace glyphwright

@@ -1,9 +1,11 @@
 #pragma once
-// Files and folders, each opened and closed within one call. Failures come back as false and
-// are never reported to the user: the program's commands stay silent about the file system.
+// Files and folders, each opened and closed within one call. Paths are UTF-8 (wide_text.h,
+// path_text.h); failures come back as false or as a FileStatus that names the reason, and the
+// caller decides what the user is told.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace glyphwright::platform {
 
@@ -29,6 +31,10 @@ bool FileExists(const std::string& path);
 
 // True when the path itself is a plain file: not a folder, a device, a pipe or a link.
 bool IsRegularFile(const std::string& path);
+
+// True when the path is a file that may not be written (on POSIX: one without any write
+// permission, which a rename would still replace).
+bool IsReadOnlyFile(const std::string& path);
 
 // True when the path exists and is a folder. An empty removable drive answers false without
 // a system dialog.
@@ -81,6 +87,25 @@ FileStatus CreateFolder(const std::string& path);
 
 // WriteFileReplacing with the reason of a failure.
 FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes);
+
+// Deletes one file; false when it could not.
+bool DeleteOneFile(const std::string& path);
+
+// Removes a folder if it is empty; false when it was not removed.
+bool RemoveEmptyFolder(const std::string& path);
+
+// Renames a file on its volume, written through; with `replace` it takes the place of an
+// existing file, without it an existing target makes the call fail.
+FileStatus RenameFile(const std::string& from, const std::string& to, bool replace);
+
+// Writes the bytes into a new temporary file ("~gw<process id>-<n>.tmp") in the folder of
+// `target`, flushed and closed; `temporary` receives its path. On failure nothing is left.
+FileStatus WriteTemporaryBeside(const std::string& target, std::string_view bytes,
+                                std::string& temporary);
+
+// The names of the plain files in the folder that match the wildcard mask ("*.nfo"), in the
+// order the system lists them: no folders, no hidden or system files.
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& mask);
 
 // Writes a command's output file. A regular file, or a name not taken yet, is replaced whole
 // (ReplaceFileWhole). Anything else the name stands for cannot be replaced by renaming onto it

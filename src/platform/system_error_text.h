@@ -8,4 +8,7 @@ namespace glyphwright::platform {
 
 std::string SystemErrorText(int systemCode);
 
+// The code the last failed system call left (GetLastError(), or errno).
+int LastSystemError();
+
 }  // namespace glyphwright::platform

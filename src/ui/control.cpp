@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/wide_text.h"
 #include "ui/font.h"
 
 namespace glyphwright::ui {
@@ -61,6 +62,12 @@ Control* Control::FromHandle(HWND hwnd) {
     return found != Objects().end() && found->first == hwnd ? found->second : nullptr;
 }
 
+bool Control::CreateWideHandle(const char* className, DWORD style, DWORD exStyle,
+                               const CreateArgs& args) {
+    wide_ = true;
+    return CreateHandle(className, style, exStyle, args);
+}
+
 bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
                            const CreateArgs& args) {
     parent_ = args.parent;
@@ -78,9 +85,18 @@ bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
 
     // For a child the menu parameter carries its id, which GetDlgCtrlID reads back.
     HMENU idOrMenu = parent_ ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : nullptr;
-    hwnd_ = CreateWindowExA(exStyle, className, args.text.c_str(), style, bounds.left, bounds.top,
-                            bounds.width, bounds.height, parent_ ? parent_->hwnd_ : nullptr,
-                            idOrMenu, GetModuleHandleA(nullptr), nullptr);
+    if (wide_) {
+        hwnd_ = CreateWindowExW(exStyle, platform::Widen(className).data(),
+                                platform::Widen(args.text, CP_ACP).data(), style, bounds.left,
+                                bounds.top, bounds.width, bounds.height,
+                                parent_ ? parent_->hwnd_ : nullptr, idOrMenu,
+                                GetModuleHandleA(nullptr), nullptr);
+    } else {
+        hwnd_ = CreateWindowExA(exStyle, className, args.text.c_str(), style, bounds.left,
+                                bounds.top, bounds.width, bounds.height,
+                                parent_ ? parent_->hwnd_ : nullptr, idOrMenu,
+                                GetModuleHandleA(nullptr), nullptr);
+    }
     if (!hwnd_) {
         // A control that is not there must be said out loud: every later call would go to a
         // null handle and silently do nothing.
@@ -93,9 +109,11 @@ bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
 
     Objects().insert(Lookup(hwnd_), {hwnd_, this});
     // SetWindowLongPtrA keeps the window an ANSI window, so WM_CHAR and the text messages
-    // arrive here as the 8-bit text the rest of the program works in.
+    // arrive here as the 8-bit text the rest of the program works in; a wide control stays a
+    // Unicode window the same way.
     originalProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
+        wide_ ? SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline))
+              : SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
     if (font_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
     if (root_ && FocusMovement() != FocusKeys::None) root_->AddToFocusOrder(this);
     return true;
@@ -104,7 +122,11 @@ bool Control::CreateHandle(const char* className, DWORD style, DWORD exStyle,
 void Control::Unbind() {
     if (!hwnd_) return;
     if (originalProc_) {
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        if (wide_) {
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        } else {
+            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        }
     }
     auto found = Lookup(hwnd_);
     if (found != Objects().end() && found->first == hwnd_) Objects().erase(found);
@@ -118,6 +140,7 @@ LRESULT CALLBACK Control::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT Control::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (wide_) return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
     return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
 }
 
@@ -125,7 +148,9 @@ LRESULT Control::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         HWND hwnd = hwnd_;
         WNDPROC original = originalProc_;
+        const bool wide = wide_;
         Unbind();
+        if (wide) return CallWindowProcW(original, hwnd, message, wParam, lParam);
         return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
     RaiseInputEvent(message, wParam);

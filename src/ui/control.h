@@ -102,6 +102,9 @@ protected:
     // enabled and visible state from args. Kinds call this from their Build. A failure is
     // written as debug output and leaves the control without a handle.
     bool CreateHandle(const char* className, DWORD style, DWORD exStyle, const CreateArgs& args);
+    // The same for a control whose items are UTF-16 inside (a list of file names, which may
+    // lie outside the system code page): the window is a Unicode window throughout.
+    bool CreateWideHandle(const char* className, DWORD style, DWORD exStyle, const CreateArgs& args);
 
     // Messages to this control; return true with result set to stop the default handling.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -126,6 +129,7 @@ private:
 
     HWND hwnd_ = nullptr;
     WNDPROC originalProc_ = nullptr;
+    bool wide_ = false;  // a Unicode window: its original procedure is called as one
     Control* parent_ = nullptr;
     Window* root_ = nullptr;
     const Font* font_ = nullptr;

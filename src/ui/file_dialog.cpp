@@ -2,20 +2,23 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "platform/wide_text.h"
 
 namespace glyphwright::ui {
 
 namespace {
 
-using DialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+using DialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // The dialog library is loaded on first use: linked at start it brings the shell's libraries
 // with it, which costs every start of the program and serves only the open and save dialogs.
 DialogFunction DialogEntry(FileDialogDirection direction) {
     static HMODULE library = LoadLibraryA("comdlg32.dll");
     if (!library) return nullptr;
-    const char* name = direction == FileDialogDirection::Open ? "GetOpenFileNameA" : "GetSaveFileNameA";
+    const char* name = direction == FileDialogDirection::Open ? "GetOpenFileNameW" : "GetSaveFileNameW";
     return reinterpret_cast<DialogFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
@@ -30,31 +33,38 @@ DWORD FileDialogFlags(FileDialogDirection direction) {
 }
 
 std::optional<std::string> FileDialog::Run() {
+    // The wide dialog, so that a folder or a file named outside the system code page can be
+    // chosen; every text here is UTF-8.
     // The filter is a list of NUL-terminated strings ended by an empty one.
-    std::string filterList = filter;
-    for (char& c : filterList) {
-        if (c == '|') c = '\0';
+    platform::WideText filterList = platform::Widen(filter);
+    for (wchar_t& c : filterList) {
+        if (c == L'|') c = L'\0';
     }
-    filterList.append(2, '\0');
+    filterList.push_back(L'\0');
+    const platform::WideText folder = platform::Widen(initialFolder);
+    const platform::WideText caption = platform::Widen(title);
+    const platform::WideText extension = platform::Widen(defaultExtension);
 
-    std::vector<char> path(32768, '\0');
-    fileName.copy(path.data(), path.size() - 1);
+    platform::WideText path(32768, L'\0');
+    const platform::WideText preset = platform::Widen(fileName);
+    std::copy(preset.begin(), preset.begin() + std::min(preset.size(), path.size() - 1), path.begin());
+    path.back() = L'\0';
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = filter.empty() ? nullptr : filterList.c_str();
+    dialog.lpstrFilter = filter.empty() ? nullptr : filterList.data();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
-    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : folder.data();
+    dialog.lpstrTitle = title.empty() ? nullptr : caption.data();
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : extension.data();
     dialog.Flags = FileDialogFlags(direction);
 
     const DialogFunction run = DialogEntry(direction);
     if (!run || !run(&dialog)) return std::nullopt;
-    fileName = path.data();
+    fileName = platform::Narrow(path.data());
     return fileName;
 }
 

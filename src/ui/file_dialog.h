@@ -1,6 +1,6 @@
 #pragma once
 // The one open/save dialog of a window. Its user sets direction, filter, default extension,
-// folder and file name before each run.
+// folder and file name before each run; all of them, and the path chosen, are UTF-8.
 
 #include <windows.h>
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/wide_text.h"
+
 namespace glyphwright::ui {
 
 void ListBox::Build(const CreateArgs& args) {
-    CreateHandle("LISTBOX",
+    CreateWideHandle("LISTBOX",
                  WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL |
                      LBS_HASSTRINGS | args.style,
                  WS_EX_CLIENTEDGE, args);
@@ -21,12 +23,8 @@ void ListBox::OnCommand(int code) {
     if (onSelectionChanged) onSelectionChanged();
 }
 
-void ListBox::AddDirectory(const std::string& pattern) {
-    SendMessageA(Handle(), LB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(pattern.c_str()));
-}
-
 void ListBox::Add(const std::string& text) {
-    SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Widen(text).data()));
 }
 
 int ListBox::Count() const {
@@ -34,13 +32,12 @@ int ListBox::Count() const {
 }
 
 std::string ListBox::ItemText(int index) const {
-    auto length = SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    auto length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR || length < 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    auto copied = SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index),
+    platform::WideText text(static_cast<std::size_t>(length) + 1, L'\0');
+    auto copied = SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index),
                                reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-    return text;
+    return copied == LB_ERR ? std::string() : platform::Narrow(text.data(), static_cast<int>(copied));
 }
 
 int ListBox::CurrentIndex() const {

@@ -17,11 +17,10 @@ public:
     // a click on the entry that is current already.
     std::function<void()> onSelectionChanged;
 
-    // Adds the names of the ordinary files that match a path pattern ("C:\dir\*.nfo"), in the
-    // order the system lists them.
-    void AddDirectory(const std::string& pattern);
+    // Adds an entry; the text is UTF-8, and the list shows every character of it.
     void Add(const std::string& text);
     int Count() const;
+    // UTF-8.
     std::string ItemText(int index) const;
     // -1 when the list is empty.
     int CurrentIndex() const;

@@ -129,18 +129,66 @@ TEST(SaveRelease, ReplacesItsOwnFilesAndKeepsOthers) {
     EXPECT_EQ(entries, 3u);  // two NFOs and the DIZ, no temporary files
 }
 
-TEST(SaveRelease, LeavesAReadOnlyNfoIntact) {
+// Entries in the folder, temporaries included.
+std::size_t EntriesIn(const std::string& folder) {
+    std::size_t entries = 0;
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         it != std::filesystem::directory_iterator(); it.increment(error)) {
+        ++entries;
+    }
+    return entries;
+}
+
+// Both files or neither: whatever stops the save, the earlier release stays as it was, no
+// temporary is left, a folder the save made is gone again, and the message names the path.
+TEST(SaveRelease, AFailedSaveLeavesEverythingAsItWas) {
+    struct Case {
+        const char* what;
+        void (*arrange)(TempFolder&);
+        const char* named;  // the path the message names, under the folder
+        bool releaseFolderStays;
+    };
+    const Case cases[] = {
+        {"read-only NFO", [](TempFolder& f) { TempFolder::MakeReadOnly(Under(f, "Release/My Tool/Crew.nfo")); },
+         "Release/My Tool/Crew.nfo", true},
+        {"a folder where the DIZ goes",
+         [](TempFolder& f) {
+             std::filesystem::remove(Under(f, "Release/My Tool/File_ID.diz"));
+             std::filesystem::create_directory(Under(f, "Release/My Tool/File_ID.diz"));
+         },
+         "Release/My Tool/File_ID.diz", true},
+        {"a file where the release folder goes",
+         [](TempFolder& f) {
+             std::filesystem::remove_all(Under(f, "Release/My Tool"));
+             f.Write("Release/My Tool", "not a folder");
+         },
+         "Release/My Tool", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        ReleaseSaveInput input = Input(folder);
+        SaveRelease(input);
+        c.arrange(folder);
+        const std::size_t before = EntriesIn(Under(folder, "Release/My Tool"));
+        input.nfoText = "would replace";
+        input.dizText = "new DIZ";
+        const ReleaseSaveResult result = SaveRelease(input);
+        EXPECT_FALSE(result.nfoWritten || result.dizWritten);
+        EXPECT_NE(result.failure.find(Under(folder, c.named)), std::string::npos) << result.failure;
+        if (c.releaseFolderStays) {
+            EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), Input(folder).nfoText);
+            EXPECT_EQ(EntriesIn(Under(folder, "Release/My Tool")), before);
+        }
+    }
+    // A save that made the folders and then failed takes them away again.
     TempFolder folder;
     ReleaseSaveInput input = Input(folder);
-    SaveRelease(input);
-    TempFolder::MakeReadOnly(Under(folder, "Release/My Tool/Crew.nfo"));
-    input.nfoText = "would replace";
-    input.dizText = "new DIZ";
+    input.teamName = std::string(300, 'T');  // too long a file name for any system
     const ReleaseSaveResult result = SaveRelease(input);
-    EXPECT_FALSE(result.nfoWritten);
-    EXPECT_TRUE(result.dizWritten);
-    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/Crew.nfo")), Input(folder).nfoText);
-    EXPECT_EQ(TempFolder::ReadFile(Under(folder, "Release/My Tool/File_ID.diz")), "new DIZ");
+    EXPECT_FALSE(result.failure.empty());
+    EXPECT_FALSE(platform::DirectoryExists(Under(folder, "Release")));
 }
 
 }  // namespace

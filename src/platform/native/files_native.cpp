@@ -113,6 +113,8 @@ FileStatus WriteThrough(const std::string& path, std::string_view bytes) {
 
 std::string SystemErrorText(int systemCode) { return std::strerror(systemCode); }
 
+int LastSystemError() { return errno; }
+
 std::string StartFolder() { return FolderPart(ModulePath()); }
 
 std::string ExecutableFileName() {
@@ -135,6 +137,12 @@ bool FileExists(const std::string& path) {
 bool IsRegularFile(const std::string& path) {
     struct stat info;
     return !path.empty() && ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+           (info.st_mode & 0222) == 0;
 }
 
 bool DirectoryExists(const std::string& path) {
@@ -197,6 +205,50 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
     return ReplaceFileWhole(path, bytes).Ok();
 }
 
+FileStatus WriteTemporaryBeside(const std::string& target, std::string_view bytes,
+                                std::string& temporary) {
+    static unsigned counter = 0;
+    int created = -1;
+    for (int attempt = 0; attempt < 100 && created < 0; ++attempt) {
+        temporary = FolderPart(target) +
+                    ReplacingTemporaryName(static_cast<unsigned long>(::getpid()), ++counter);
+        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (created < 0 && errno != EEXIST) return FromErrno(errno);
+    }
+    Descriptor file(created);
+    if (!file.Valid()) return FromErrno(EEXIST);
+    // The file takes the target's permissions, or those a new file would get.
+    struct stat existing;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)
+                            ? (existing.st_mode & 07777)
+                            : (0666 & ~mask);
+    FileStatus status;
+    if (::fchmod(file.Get(), mode) != 0 || !WriteAll(file.Get(), bytes) ||
+        ::fsync(file.Get()) != 0) {
+        status = FromErrno(errno);
+    }
+    if (!file.Close() && status.Ok()) status = FromErrno(errno);
+    if (!status.Ok()) ::unlink(temporary.c_str());
+    return status;
+}
+
+FileStatus RenameFile(const std::string& from, const std::string& to, bool replace) {
+    if (replace) {
+        if (::rename(from.c_str(), to.c_str()) != 0) return FromErrno(errno);
+        return {};
+    }
+    // A hard link fails when the target exists, which a plain rename would replace.
+    if (::link(from.c_str(), to.c_str()) != 0) return FromErrno(errno);
+    ::unlink(from.c_str());
+    return {};
+}
+
+bool DeleteOneFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool RemoveEmptyFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+
 FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     struct stat target;
     const bool exists = ::stat(path.c_str(), &target) == 0;
@@ -204,28 +256,10 @@ FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     // A target without any write permission plays the part of a read-only file on Windows; the
     // rename below would otherwise replace it, even for root.
     if (exists && (target.st_mode & 0222) == 0) return {FileError::ReadOnly, EACCES};
-
-    static unsigned counter = 0;
     std::string temporary;
-    int created = -1;
-    for (int attempt = 0; attempt < 100 && created < 0; ++attempt) {
-        temporary = FolderPart(path) +
-                    ReplacingTemporaryName(static_cast<unsigned long>(::getpid()), ++counter);
-        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (created < 0 && errno != EEXIST) return FromErrno(errno);
-    }
-    Descriptor file(created);
-    if (!file.Valid()) return FromErrno(EEXIST);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = exists ? (target.st_mode & 07777) : (0666 & ~mask);
-    FileStatus status;
-    if (::fchmod(file.Get(), mode) != 0 || !WriteAll(file.Get(), bytes) ||
-        ::fsync(file.Get()) != 0) {
-        status = FromErrno(errno);
-    }
-    if (!file.Close() && status.Ok()) status = FromErrno(errno);
-    if (status.Ok() && ::rename(temporary.c_str(), path.c_str()) != 0) status = FromErrno(errno);
+    FileStatus status = WriteTemporaryBeside(path, bytes, temporary);
+    if (!status.Ok()) return status;
+    status = RenameFile(temporary, path, true);
     if (!status.Ok()) ::unlink(temporary.c_str());
     return status;
 }
@@ -268,6 +302,24 @@ void RemoveStaleTemporaries(const std::string& folder) {
         }
     }
     ::closedir(directory);
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (directory == nullptr) return names;
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string_view name(entry->d_name);
+        if (name.empty() || name[0] == '.' || !WildcardMatch(name, mask)) continue;
+        struct stat info;
+        if (::stat((prefix + entry->d_name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(directory);
+    return names;
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {

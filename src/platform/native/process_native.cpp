@@ -1,8 +1,10 @@
+#include <cerrno>
+
 #include "platform/process.h"
 
 namespace glyphwright::platform {
 
 // The archivers are Windows programs; here they cannot be started.
-bool StartProcessAndWait(const std::string&) { return false; }
+int StartProcessAndWait(const std::string&) { return ENOEXEC; }
 
 }  // namespace glyphwright::platform

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/system_error_text.h"
+#include "platform/wide_text.h"
 
 namespace glyphwright::platform {
 namespace {
@@ -44,22 +46,45 @@ class QuietErrorMode {
 
 DWORD QuietAttributes(const std::string& path) {
     QuietErrorMode quiet;
-    return GetFileAttributesA(path.c_str());
+    return GetFileAttributesW(WidePath(path).data());
 }
 
+// The executable's path in UTF-8: through the ANSI call a folder named outside the system code
+// page came back with '?' in it, and nothing beside the program could be found.
 std::string ModulePath() {
-    std::string path(MAX_PATH, '\0');
+    WideText path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return std::string();
         // A full buffer means the name may have been cut; try again with more room.
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
+        if (length < path.size()) return Narrow(path.data(), static_cast<int>(length));
         if (path.size() >= 32768) return std::string();
         path.resize(path.size() * 2);
     }
+}
+
+HANDLE OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+    return CreateFileW(WidePath(path).data(), access, share, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// A search of the folder for the mask, entry by entry; the names come back in UTF-8.
+template <typename Visit>
+void ForEachMatch(const std::string& folder, const std::string& mask, Visit visit) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' &&
+        pattern.back() != ':') {
+        pattern += '\\';
+    }
+    pattern += mask;
+    WIN32_FIND_DATAW found;
+    QuietErrorMode quiet;
+    HANDLE search = FindFirstFileW(WidePath(pattern).data(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!visit(found)) break;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -101,10 +126,23 @@ FileStatus FromLastError(DWORD code) {
 
 FileStatus LastFailure() { return FromLastError(GetLastError()); }
 
-// Windows answers "path not found" also when a part of the path is a file: look for one.
+// True when a part of the path is longer than any file system takes (255 characters).
+bool HasOverlongPart(const std::string& path) {
+    const WideText wide = Widen(path);
+    std::size_t run = 0;
+    for (const wchar_t c : wide) {
+        run = (c == L'\\' || c == L'/' || c == L'\0') ? 0 : run + 1;
+        if (run > 255) return true;
+    }
+    return false;
+}
+
+// Windows answers "path not found" also when a part of the path is a file: look for one. A
+// long path reaches the file system whole, and a part too long for it is "not found" there.
 FileStatus OpenFailure(const std::string& path) {
     const FileStatus status = LastFailure();
     if (status.error != FileError::NotFound) return status;
+    if (HasOverlongPart(path)) return {FileError::NameTooLong, ERROR_FILENAME_EXCED_RANGE};
     std::string folder = FolderPart(path);
     while (folder.size() > 1) {
         folder.pop_back();
@@ -127,11 +165,11 @@ FileStatus WriteThrough(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 std::string SystemErrorText(int systemCode) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(systemCode), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result(text ? text : "", length);
+        nullptr, static_cast<DWORD>(systemCode), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string result = Narrow(text, text ? static_cast<int>(length) : 0);
     if (text) LocalFree(text);
     while (!result.empty() &&
            (result.back() == '\r' || result.back() == '\n' || result.back() == '.')) {
@@ -139,6 +177,8 @@ std::string SystemErrorText(int systemCode) {
     }
     return result;
 }
+
+int LastSystemError() { return static_cast<int>(GetLastError()); }
 
 std::string StartFolder() { return FolderPart(ModulePath()); }
 
@@ -165,23 +205,54 @@ bool IsRegularFile(const std::string& path) {
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = QuietAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = QuietAttributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool CreateOneDirectory(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+    return CreateDirectoryW(WidePath(path).data(), nullptr) != FALSE;
 }
 
 FileStatus CreateFolder(const std::string& path) {
-    if (!CreateDirectoryA(path.c_str(), nullptr)) return OpenFailure(path);
+    if (!CreateOneDirectory(path)) return OpenFailure(path);
     return {};
 }
 
+bool DeleteOneFile(const std::string& path) {
+    return DeleteFileW(WidePath(path).data()) != FALSE;
+}
+
+bool RemoveEmptyFolder(const std::string& path) {
+    return RemoveDirectoryW(WidePath(path).data()) != FALSE;
+}
+
+FileStatus RenameFile(const std::string& from, const std::string& to, bool replace) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (!MoveFileExW(WidePath(from).data(), WidePath(to).data(), flags)) return OpenFailure(to);
+    return {};
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    // What the list box's own directory listing leaves out: folders, hidden and system files.
+    constexpr DWORD kLeftOut =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ForEachMatch(folder, mask, [&names](const WIN32_FIND_DATAW& found) {
+        if ((found.dwFileAttributes & kLeftOut) == 0) names.push_back(Narrow(found.cFileName));
+        return true;
+    });
+    return names;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING));
     if (!file.Valid()) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
@@ -205,8 +276,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limi
 
 FileStatus ReadFileUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
     if (DirectoryExists(path)) return {FileError::IsAFolder, ERROR_DIRECTORY};
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
     if (!file.Valid()) return OpenFailure(path);
     std::string content;
     char chunk[65536];
@@ -229,25 +299,16 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
     return ReplaceFileWhole(path, bytes).Ok();
 }
 
-FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
-    const DWORD targetAttributes = QuietAttributes(path);
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES) {
-        if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            return {FileError::IsAFolder, ERROR_DIRECTORY};
-        if (targetAttributes & FILE_ATTRIBUTE_READONLY)
-            return {FileError::ReadOnly, ERROR_ACCESS_DENIED};
-    }
-
+FileStatus WriteTemporaryBeside(const std::string& target, std::string_view bytes,
+                                std::string& temporary) {
     // The temporary file sits in the target's folder so the final move is a rename on one
     // volume, never a copy that could stop half-way.
-    const std::string folder = FolderPart(path);
-    std::string temporary;
+    const std::string folder = FolderPart(target);
     HANDLE handle = INVALID_HANDLE_VALUE;
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = folder + ReplacingTemporaryName(GetCurrentProcessId(), ++counter);
-        handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle = OpenFile(temporary, GENERIC_WRITE, 0, CREATE_NEW);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
             GetLastError() != ERROR_ALREADY_EXISTS) {
             return OpenFailure(temporary);
@@ -259,11 +320,23 @@ FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
     FileStatus status;
     if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) status = LastFailure();
     if (!file.Close() && status.Ok()) status = LastFailure();
-    if (status.Ok() && !MoveFileExA(temporary.c_str(), path.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        status = LastFailure();
+    if (!status.Ok()) DeleteOneFile(temporary);
+    return status;
+}
+
+FileStatus ReplaceFileWhole(const std::string& path, std::string_view bytes) {
+    const DWORD targetAttributes = QuietAttributes(path);
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES) {
+        if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            return {FileError::IsAFolder, ERROR_DIRECTORY};
+        if (targetAttributes & FILE_ATTRIBUTE_READONLY)
+            return {FileError::ReadOnly, ERROR_ACCESS_DENIED};
     }
-    if (!status.Ok()) DeleteFileA(temporary.c_str());
+    std::string temporary;
+    FileStatus status = WriteTemporaryBeside(path, bytes, temporary);
+    if (!status.Ok()) return status;
+    status = RenameFile(temporary, path, true);
+    if (!status.Ok()) DeleteOneFile(temporary);
     return status;
 }
 
@@ -276,8 +349,7 @@ FileStatus WriteOutputFile(const std::string& path, std::string_view bytes) {
     // target. Both are written through; only a plain file is replaced by renaming onto it.
     const bool link =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-    FileHandle existing(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle existing(OpenFile(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
     if (existing.Valid() && (link || GetFileType(existing.Get()) != FILE_TYPE_DISK)) {
         if (link && !SetEndOfFile(existing.Get())) return LastFailure();
         const FileStatus status = WriteThrough(existing.Get(), bytes);
@@ -307,37 +379,23 @@ void RemoveStaleTemporaries(const std::string& folder) {
     if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/' && prefix.back() != ':') {
         prefix += '\\';
     }
-    WIN32_FIND_DATAA found;
-    QuietErrorMode quiet;
-    HANDLE search = FindFirstFileA((prefix + "~gw*.tmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
+    ForEachMatch(folder, "~gw*.tmp", [&prefix](const WIN32_FIND_DATAW& found) {
         unsigned long processId = 0;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-            IsReplacingTemporaryName(found.cFileName, processId) && !WriterIsRunning(processId)) {
-            DeleteFileA((prefix + found.cFileName).c_str());
+            IsReplacingTemporaryName(Narrow(found.cFileName), processId) &&
+            !WriterIsRunning(processId)) {
+            DeleteOneFile(prefix + Narrow(found.cFileName));
         }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+        return true;
+    });
 }
 
 bool FolderHasMatch(const std::string& folder, const std::string& mask) {
-    std::string pattern = folder;
-    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' &&
-        pattern.back() != ':') {
-        pattern += '\\';
-    }
-    pattern += mask;
-    WIN32_FIND_DATAA found;
-    QuietErrorMode quiet;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
     bool match = false;
-    do {
-        const std::string_view name(found.cFileName);
-        if (name != "." && name != "..") match = true;
-    } while (!match && FindNextFileA(search, &found));
-    FindClose(search);
+    ForEachMatch(folder, mask, [&match](const WIN32_FIND_DATAW& found) {
+        match = wcscmp(found.cFileName, L".") != 0 && wcscmp(found.cFileName, L"..") != 0;
+        return !match;
+    });
     return match;
 }
 

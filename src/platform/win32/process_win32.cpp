@@ -3,26 +3,28 @@
 #include <vector>
 
 #include "platform/process.h"
+#include "platform/wide_text.h"
 
 namespace glyphwright::platform {
 
-bool StartProcessAndWait(const std::string& commandLine) {
-    // CreateProcessA may write into the command line, so it gets a copy of its own.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+int StartProcessAndWait(const std::string& commandLine) {
+    // The command line is UTF-8: the release folder may lie outside the system code page.
+    // CreateProcessW may write into it, and the wide copy is its own.
+    WideText line = Widen(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
                         nullptr, &startup, &process)) {
-        return false;
+        const DWORD error = GetLastError();
+        return error != 0 ? static_cast<int>(error) : ERROR_FILE_NOT_FOUND;
     }
     CloseHandle(process.hThread);
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
-    return true;
+    return 0;
 }
 
 }  // namespace glyphwright::platform

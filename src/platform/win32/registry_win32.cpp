@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/wide_text.h"
 
 namespace glyphwright::platform {
 namespace {
@@ -36,34 +37,37 @@ bool IsWindows64() {
 #endif
 }
 
-std::string Expand(const std::string& text) {
-    DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+// Wide strings here: an archiver installed in a folder outside the system code page keeps
+// its path (UTF-8, as every path in the program).
+std::string Expand(const WideText& text) {
+    DWORD size = ExpandEnvironmentStringsW(text.data(), nullptr, 0);
     for (int attempt = 0; attempt < 4 && size != 0; ++attempt) {
-        std::vector<char> buffer(size + 1, '\0');
-        const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer.data(), size + 1);
+        WideText buffer(size + 1, L'\0');
+        const DWORD needed = ExpandEnvironmentStringsW(text.data(), buffer.data(), size + 1);
         if (needed == 0) break;
-        if (needed <= size + 1) return std::string(buffer.data());
+        if (needed <= size + 1) return Narrow(buffer.data());
         size = needed;
     }
-    return text;
+    return Narrow(text.data());
 }
 
 // The default value in one registry view; nothing when the key or the value is missing.
 std::optional<std::string> ReadDefaultValue(const std::string& keyPath, REGSAM view) {
     RegistryKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ | view, key.Out()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(keyPath).data(), 0, KEY_READ | view, key.Out()) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = RegQueryValueExA(key.Get(), nullptr, nullptr, &type, nullptr, &size);
+    LONG status = RegQueryValueExW(key.Get(), nullptr, nullptr, &type, nullptr, &size);
     if (status != ERROR_SUCCESS) return std::nullopt;
-    std::vector<char> data;
+    WideText data;
     // The value may grow between the two calls; ask again until it fits.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        data.assign(size + 1, '\0');
+        data.assign(size / sizeof(wchar_t) + 2, L'\0');
         DWORD filled = size;
-        status = RegQueryValueExA(key.Get(), nullptr, nullptr, &type,
+        status = RegQueryValueExW(key.Get(), nullptr, nullptr, &type,
                                   reinterpret_cast<BYTE*>(data.data()), &filled);
         if (status == ERROR_MORE_DATA) {
             size = filled;
@@ -75,11 +79,10 @@ std::optional<std::string> ReadDefaultValue(const std::string& keyPath, REGSAM v
     }
     if (status != ERROR_SUCCESS) return std::nullopt;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return std::string();
-    // A stored string need not carry its terminating NUL.
-    std::string text(data.data(), size);
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string::npos) text.resize(nul);
-    return type == REG_EXPAND_SZ ? Expand(text) : text;
+    // A stored string need not carry its terminating NUL; the buffer has one after it anyway.
+    data.resize(size / sizeof(wchar_t));
+    data.push_back(L'\0');
+    return type == REG_EXPAND_SZ ? Expand(data) : Narrow(data.data());
 }
 
 }  // namespace
