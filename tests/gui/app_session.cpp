@@ -244,8 +244,19 @@ bool AppSession::Start(bool answerMessageBoxes) {
     // For scripts/measure, which reads the program's own step marks on the same clock.
     OutputDebugStringA("glyphwright step: launch");
     launchedAt_ = GetTickCount64();
-    if (!CreateProcessA(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder_.c_str(), &startup, &info)) {
+    bool started = false;
+    if (!layout_.wideExePath.empty()) {
+        std::wstring wideLine = L"\"" + layout_.wideExePath + L"\"";
+        const std::wstring folder = layout_.wideExePath.substr(0, layout_.wideExePath.find_last_of(L'\\'));
+        STARTUPINFOW wideStartup{};
+        wideStartup.cb = sizeof wideStartup;
+        started = CreateProcessW(layout_.wideExePath.c_str(), &wideLine[0], nullptr, nullptr, FALSE, 0,
+                                 nullptr, folder.c_str(), &wideStartup, &info) != FALSE;
+    } else {
+        started = CreateProcessA(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 folder_.c_str(), &startup, &info) != FALSE;
+    }
+    if (!started) {
         ReportFailure(__FILE__, __LINE__, "CreateProcess failed for " + ExePath());
         return false;
     }

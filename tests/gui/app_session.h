@@ -32,6 +32,9 @@ struct InstallSpec {
     std::optional<std::string> configuration;   // written as <exe base name>.ini
     std::vector<InstallFile> files;             // written last, so they may override
     std::string arguments;                      // appended to the command line
+    // Started through CreateProcessW from this path, when set: a folder named outside the
+    // ANSI code page, which existingFolder then names by its short (ANSI) form.
+    std::wstring wideExePath;
     // A folder holding the program already (an unpacked package): it runs there as it stands,
     // nothing is installed, and the folder is left in place afterwards.
     std::string existingFolder;

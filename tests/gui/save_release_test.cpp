@@ -109,15 +109,18 @@ GUI_SCENARIO(save_nfo_and_diz_keeps_files_it_must_not_write) {
     app.Settle();
     CHECK_EQ(ReadBytes(folder + "File_ID.diz").value_or("<missing>"), firstDiz);
 
-    // A target that cannot be written keeps its old content whole, and no partial or
-    // temporary file is left beside it.
+    // A target that cannot be written keeps its old content whole, no partial or temporary
+    // file is left beside it, and the user is told which file and why.
     const std::string nfoPath = folder + "Crew.nfo";
     REQUIRE(WriteFileBytes(nfoPath, "old release text\r\n"));
     SetFileAttributesA(nfoPath.c_str(), FILE_ATTRIBUTE_READONLY);
     app.SetText(ids::kNfoPreview, "new release text\r\n");
     app.PostCommand(ids::kCmdSaveNfoDiz);
+    const std::optional<SeenMessageBox> told = app.AnswerNextMessageBox();
+    REQUIRE(told.has_value());
+    CHECK(told->text.find("Crew.nfo") != std::string::npos);
+    CHECK(told->text.find("Read-only") != std::string::npos);
     app.Settle();
-    CHECK(app.MessageBoxes().empty());  // silent, as every save
     CHECK_EQ(ReadBytes(nfoPath).value_or("<missing>"), std::string("old release text\r\n"));
     CHECK_EQ(FolderEntries(folder), std::string("Crew.nfo | File_ID.diz"));
 
