@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "temp_folder.h"
@@ -141,6 +142,49 @@ TEST(WriteFileReplacing, KeepsAFileThatIsInUse) {
     CloseHandle(busy);
     EXPECT_EQ(folder.Read("busy.nfo"), "good content");
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
+}
+#endif
+
+// Past the system's plain limit of 260 characters every operation a save uses still works, and
+// a doubled separator (an empty Name) still counts as one.
+TEST(LongPaths, WorkLikeShortOnes) {
+    TempFolder folder;
+    std::string path = folder.Path();
+    std::vector<std::string> made;
+    while (path.size() < 300) {
+        path += std::string(40, 'd');
+        ASSERT_TRUE(CreateFolder(path).Ok()) << path.size();
+        made.push_back(path);
+        path += kPathSeparator;
+    }
+    const std::string file = path + kPathSeparator + "Crew.nfo";
+    ASSERT_TRUE(ReplaceFileWhole(file, "nfo").Ok());
+    std::string read;
+    EXPECT_TRUE(ReadWholeFile(path + "Crew.nfo", read, 100));
+    EXPECT_EQ(read, "nfo");
+    EXPECT_EQ(ListFiles(path, "*.nfo"), std::vector<std::string>{"Crew.nfo"});
+    EXPECT_TRUE(RenameFile(path + "Crew.nfo", path + "Other.nfo", false).Ok());
+    EXPECT_TRUE(FolderHasMatch(path, "Other.*"));
+    EXPECT_TRUE(DeleteOneFile(path + "Other.nfo"));
+    EXPECT_FALSE(FolderHasMatch(path, "*"));
+    // The test folder's own clean-up cannot reach this deep on every system.
+    for (auto it = made.rbegin(); it != made.rend(); ++it) EXPECT_TRUE(RemoveEmptyFolder(*it));
+}
+
+#ifdef _WIN32
+// A name the program takes from a listing goes back to the same file, whatever its letters.
+TEST(ListFiles, GivesNamesOutsideTheCodePageAsUTF8) {
+    TempFolder folder;
+    const std::wstring name = L"\u0416-art.nfo";
+    HANDLE file = CreateFileW((std::filesystem::path(folder.Path()) / name).wstring().c_str(), GENERIC_WRITE, 0,
+                              nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    const std::vector<std::string> names = ListFiles(folder.Path(), "*.nfo");
+    ASSERT_EQ(names, std::vector<std::string>{"\xD0\x96-art.nfo"});
+    std::string read = "previous";
+    EXPECT_TRUE(ReadWholeFile(folder.Path() + names[0], read, 10));
+    EXPECT_EQ(read, "");
 }
 #endif
 

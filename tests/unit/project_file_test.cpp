@@ -216,6 +216,25 @@ TEST(TransferProject, SavingKeepsHandWrittenSections) {
     EXPECT_EQ(platform::ReadProfileString(folder.File("hand.gwp"), "APPLICATION", "Name", ""), "My Fine Tool");
 }
 
+// A project is saved whole or not at all, and a failure says which file and why.
+TEST(TransferProject, AFailedSaveLeavesTheFileAsItWasAndSaysWhy) {
+    TempFolder folder;
+    const std::string before = "[APPLICATION]\r\nName=old\r\n";
+    folder.Write("kept.gwp", before);
+    TempFolder::MakeReadOnly(folder.File("kept.gwp"));
+    FakeForm form = FilledForm();
+    const std::string failure =
+        TransferProject(form, folder.File("kept.gwp"), ProjectDirection::Save, kPicture, platform::EnglishDateNames());
+    EXPECT_NE(failure.find(folder.File("kept.gwp")), std::string::npos) << failure;
+    EXPECT_EQ(folder.Read("kept.gwp"), before);
+    const std::string inMissingFolder = folder.File("none") + platform::kPathSeparator + "new.gwp";
+    EXPECT_FALSE(TransferProject(form, inMissingFolder, ProjectDirection::Save, kPicture,
+                                 platform::EnglishDateNames()).empty());
+    EXPECT_FALSE(TempFolder::Exists(inMissingFolder));
+    EXPECT_EQ(TransferProject(form, folder.File("new.gwp"), ProjectDirection::Save, kPicture,
+                              platform::EnglishDateNames()), "");
+}
+
 TEST(TransferProject, OpensFilesOfOtherWritersAsBefore) {
     TempFolder folder;
     folder.Write("other.gwp", "[APPLICATION]\r\nName = \"Quoted Tool\"  \r\nSite='x'\r\n");
