@@ -72,7 +72,7 @@ std::wstring ListEntryWide(const AppSession& app, int id, int index) {
     return text;
 }
 
-GUI_SCENARIO(install_folder_and_templates_named_outside_the_code_page) {
+void RunFromAFolderOutsideTheCodePage() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"gw-\u0141\u00f3d\u017a-\u65e5\u672c-" +
@@ -120,6 +120,15 @@ GUI_SCENARIO(install_folder_and_templates_named_outside_the_code_page) {
     const std::wstring release = folder + L"\\Release\\Caf\u00e9\\";
     CHECK_EVENTUALLY_EQ(ReadWide(release + L"Crew.nfo"), nfo);
     CHECK_EQ(ReadWide(release + L"File_ID.diz"), diz);
+}
+
+GUI_SCENARIO(install_folder_and_templates_named_outside_the_code_page) {
+    RunFromAFolderOutsideTheCodePage();
+}
+
+// The same in a plain prefix, as a Linux user's own Wine is.
+GUI_SCENARIO(bare_prefix_install_folder_and_templates_named_outside_the_code_page) {
+    RunFromAFolderOutsideTheCodePage();
 }
 
 }  // namespace
