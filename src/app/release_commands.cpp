@@ -39,9 +39,10 @@ void SaveNfoAndDiz(MainWindow& window) {
     input.dizText = window.dizPreview->Text();
     // The DIZ box ends with an empty entry that stands for "no DIZ file".
     input.dizTemplateChosen = !window.dizTemplateBox->CurrentText().empty();
-    if (SaveRelease(input).refused) {
+    const ReleaseSaveResult result = SaveRelease(input);
+    if (result.refused) {
         const std::string caption = window.Window().Text();
-        MessageBoxA(window.Window().Handle(), kNameLeavesFolderText, caption.c_str(),
+        MessageBoxA(window.Window().Handle(), result.message.c_str(), caption.c_str(),
                     MB_OK | MB_ICONEXCLAMATION);
     }
 }
@@ -70,7 +71,7 @@ void CreateRelease(MainWindow& window) {
     }
     if (plan.refused) {
         const std::string caption = window.Window().Text();
-        MessageBoxA(window.Window().Handle(), kArchiveNameLeavesFolderText, caption.c_str(),
+        MessageBoxA(window.Window().Handle(), plan.refusalText.c_str(), caption.c_str(),
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }

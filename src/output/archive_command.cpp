@@ -1,7 +1,9 @@
 #include "output/archive_command.h"
 
 #include "output/archiver_detection.h"
+#include "output/file_name_rule.h"
 #include "output/release_paths.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/process.h"
 
@@ -59,8 +61,38 @@ bool StartAndWait(std::string_view programPath, std::string_view parameters) {
     return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters));
 }
 
-CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
+namespace {
+
+// The plan refused for the first name that breaks the rule, or an empty plan.
+CreateReleasePlan RefuseNames(const CreateReleaseInput& input) {
     CreateReleasePlan plan;
+    const unsigned codePage = platform::AnsiCodePage();
+    auto refuse = [&](const char* which, const std::string& name) {
+        const NameVerdict verdict = JudgeFileName(name, codePage);
+        if (verdict.Ok()) return false;
+        plan.refused = true;
+        plan.refusalText =
+            NameRefusalText(which, name, verdict, codePage) + "\r\nNothing was packed.";
+        return true;
+    };
+    if (refuse("Name", input.name)) return plan;
+    const std::string archiveName = ComposeArchiveName(
+        input.fileName, input.spacer, input.releaseType, input.delimiter, input.team);
+    for (const Archiver archiver : kArchiverRunOrder) {
+        const ChosenArchiver& chosen = input.archivers[archiver];
+        if (chosen.selected &&
+            refuse("archive name", archiveName + ArchiveExtension(archiver, chosen.options))) {
+            return plan;
+        }
+    }
+    return plan;
+}
+
+}  // namespace
+
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
+    CreateReleasePlan plan = RefuseNames(input);
+    if (plan.refused) return plan;
     if (!releaseFolderHasNfo) {
         plan.showNothingToPackMessage = true;
         return plan;
@@ -74,13 +106,6 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
     archiveBase += ComposeArchiveName(input.fileName, input.spacer, input.releaseType, input.delimiter,
                                       input.team);
     if (archiveBase.find('"') != std::string::npos) return plan;  // nothing could be quoted
-    for (const std::string* name : {&input.name, &input.fileName, &input.spacer, &input.releaseType,
-                                    &input.delimiter, &input.team}) {
-        if (!StaysInReleaseFolder(*name)) {
-            plan.refused = true;
-            return plan;
-        }
-    }
 
     for (const Archiver archiver : kArchiverRunOrder) {
         const ChosenArchiver& chosen = input.archivers[archiver];
@@ -96,6 +121,8 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
 }
 
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input) {
+    CreateReleasePlan refused = RefuseNames(input);
+    if (refused.refused) return refused;
     const std::string folder = ReleaseFolder(input.startFolder, input.name);
     const bool hasNfo = platform::DirectoryExists(folder) && platform::FolderHasMatch(folder, "*.nfo");
     return PlanCreateRelease(input, hasNfo);

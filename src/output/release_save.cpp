@@ -1,15 +1,27 @@
 #include "output/release_save.h"
 
+#include "output/file_name_rule.h"
 #include "output/release_paths.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 
 namespace glyphwright {
 
 ReleaseSaveResult SaveRelease(const ReleaseSaveInput& input) {
     ReleaseSaveResult result;
-    if (!StaysInReleaseFolder(input.name) || !StaysInReleaseFolder(input.teamName)) {
-        result.refused = true;
-        return result;
+    const unsigned codePage = platform::AnsiCodePage();
+    const struct {
+        const char* which;
+        const std::string& name;
+    } names[] = {{"Name", input.name}, {"Team Name", input.teamName}};
+    for (const auto& [which, name] : names) {
+        const NameVerdict verdict = JudgeFileName(name, codePage);
+        if (!verdict.Ok()) {
+            result.refused = true;
+            result.message =
+                NameRefusalText(which, name, verdict, codePage) + "\r\nNothing was saved.";
+            return result;
+        }
     }
     const std::string root = OutputRoot(input.startFolder);
     if (!platform::DirectoryExists(root)) platform::CreateOneDirectory(root);

@@ -15,16 +15,13 @@ struct ReleaseSaveInput {
 };
 
 struct ReleaseSaveResult {
-    bool refused = false;  // a name would leave the release folder: nothing was written
+    bool refused = false;  // a name broke the file name rule: nothing was written
+    std::string message;   // what the user is told, when there is something to tell
     bool nfoWritten = false;
     bool dizWritten = false;
 };
 
-inline constexpr char kNameLeavesFolderText[] =
-    "The Name and the Team Name may not hold \"..\", \"\\\", \"/\" or \":\".\r\n"
-    "Nothing was saved.";
-
-// Refuses names that would leave the release folder (StaysInReleaseFolder). Otherwise creates
+// Refuses a Name or Team Name that JudgeFileName rejects, saying which and why. Otherwise creates
 // the output root and the release folder (one level) when missing, removes temporary files an
 // interrupted save left there, writes the NFO text, and writes the DIZ text when a DIZ
 // template is chosen and the text is not empty. Each file is replaced whole or not at all.
