@@ -14,7 +14,7 @@ const MenuEntry kMenuEntries[] = {
     {"&File", "Save NFO && DIZ", kCmdSaveNfoDiz, SaveNfoAndDiz, kNoPage},
     {"&File", "Create Release", kCmdCreateRelease, CreateRelease, kNoPage},
     {"&File", "E&xit", kCmdExit, ExitProgram, kNoPage},
-    {"&Make", "Make NFO", kCmdMakeNfo, MakeNfo, kPagePreviewNfo},
+    {"&Make", "Make NFO", kCmdMakeNfo, MakeNfo, kNoPage},  // shows its page itself, once made
     {"&Make", "Make DIZ", kCmdMakeDiz, MakeDiz, kPagePreviewDiz},
     {"&View", "View NFO", kCmdViewNfo, ViewNfo, kPagePreviewNfo},
     {"&View", "View DIZ", kCmdViewDiz, ViewDiz, kPagePreviewDiz},

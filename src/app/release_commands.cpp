@@ -71,7 +71,7 @@ void CreateRelease(MainWindow& window) {
         return;
     }
     if (plan.refused) {
-        ReportFailure(window, kArchiveNameLeavesFolderText);
+        ReportFailure(window, plan.refusalText);
         return;
     }
     // The archivers run on this thread: the window waits with them, as the user expects.

@@ -1,5 +1,7 @@
 // Template listing, rendering and raw views: Make NFO/DIZ, View NFO/DIZ, a new template choice.
 
+#include <windows.h>
+
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/render_input.h"
@@ -16,6 +18,16 @@ namespace {
 
 constexpr char kNfoPattern[] = "*.nfo";
 constexpr char kDizPattern[] = "*.diz";
+
+// Text blocks repeat every line that holds them once per block line, so a long text in a
+// template of many such lines multiplies. The preview and the saved text hold the NFO again,
+// and all of it has to fit beside the program in the 2 GB of a 32-bit process.
+constexpr std::size_t kMaxNfoBytes = std::size_t(64) << 20;
+constexpr char kNfoTooLargeText[] =
+    "The NFO would be larger than 64 MB: the text blocks repeat every template line that holds "
+    "them once per line of text.\r\n"
+    "Make NFO stopped; the preview keeps what it showed. A shorter text, or a template with fewer "
+    "such lines, makes a smaller NFO.";
 
 // The listed name of the box's current entry; the DIZ box's last, empty entry has none.
 std::string CurrentName(const ui::ListBox& box, const std::vector<std::string>& names) {
@@ -73,14 +85,21 @@ void MakeFirstTemplatesCurrent(MainWindow& window) {
 void MakeNfo(MainWindow& window) {
     MarkStep("Make NFO: start");
     const RenderInput input = ReadRenderInput(window);
-    Document& document = window.state.nfoDocument;
-    // A template that cannot be read leaves the last rendering in place; it is rendered again.
-    LoadDocument(document, TemplatePath(platform::StartFolder(), CurrentNfoTemplate(window)));
+    // Rendered apart, so that a rendering refused for its size leaves the kept one as it was.
+    // A template that cannot be read leaves the last rendering to be rendered again.
+    Document document;
+    if (!LoadDocument(document, TemplatePath(platform::StartFolder(), CurrentNfoTemplate(window))))
+        document = window.state.nfoDocument;
     MarkStep("Make NFO: form and template read");
-    RenderNfo(document, input);
+    if (!RenderNfoWithin(document, input, kMaxNfoBytes)) {
+        ReportFailure(window, kNfoTooLargeText);
+        return;  // the page shown stays too
+    }
+    window.state.nfoDocument = std::move(document);
     MarkStep("Make NFO: rendered");
-    window.nfoPreview->SetText(DocumentText(document));
+    window.nfoPreview->SetText(DocumentText(window.state.nfoDocument));
     MarkStep("Make NFO: preview filled");
+    window.SelectPage(kPagePreviewNfo);
 }
 
 void MakeDiz(MainWindow& window) {

@@ -67,16 +67,6 @@ bool UsableFileName(std::string_view name, std::string& why) {
         why = "it is " + std::to_string(name.size()) + " bytes long, more than a file name may be";
         return false;
     }
-    for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20) {
-            why = "it holds a control character";
-            return false;
-        }
-        if (std::string_view("/\\<>:\"|?*").find(c) != std::string_view::npos) {
-            why = std::string("it holds '") + c + "', which a file name cannot hold";
-            return false;
-        }
-    }
     return true;
 }
 

@@ -26,9 +26,9 @@ bool ReadInput(const std::string& path, std::string& bytes, std::string& error);
 // switched to binary so CR LF is written as it is.
 bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error);
 
-// Whether a value can name a file inside the output folder, as the team name names the NFO:
-// not empty, no path separator (which would lead out of the folder), none of the characters
-// Windows refuses in names, and short enough for a name. False with the reason.
+// What the command asks of the team name beyond the window's file name rule
+// (output/file_name_rule.h), which comes first: not empty, since the NFO needs a name here,
+// and short enough for a name. False with the reason.
 bool UsableFileName(std::string_view name, std::string& why);
 
 // A path as a message shows it: whole when it has a usual length, otherwise its start and its

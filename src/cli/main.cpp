@@ -19,7 +19,9 @@
 #include "cli/project_values.h"
 #include "cli/word_wrap.h"
 #include "glyphwright_version.h"
+#include "output/file_name_rule.h"
 #include "output/release_paths.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
 
@@ -189,8 +191,15 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
     const std::string folder = args.Value("--out");
     const std::string team = form.GetText(ReleaseField(kTeamNameLetter));
     std::string error;
-    if (args.Has("--nfo") && !UsableFileName(team, error)) {
-        return Fail("Team Name {F} \"" + ShownPath(team) + "\" cannot name the NFO file: " + error);
+    if (args.Has("--nfo")) {
+        // The window's rule first, so that both refuse the same names with the same words.
+        const unsigned codePage = platform::AnsiCodePage();
+        const NameVerdict verdict = JudgeFileName(team, codePage);
+        if (!verdict.Ok()) return Fail(NameRefusalText("Team Name", team, verdict, codePage));
+        if (!UsableFileName(team, error)) {
+            return Fail("Team Name {F} \"" + ShownPath(team) +
+                        "\" cannot name the NFO file: " + error);
+        }
     }
     bool madeFolder = false;
     if (!platform::DirectoryExists(folder)) {

@@ -1,6 +1,7 @@
 #include "model/render_pipeline.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "render/brace_groups.h"
 #include "render/field_layout.h"
@@ -51,9 +52,71 @@ void RenderDiz(Document& document, const FieldTable& lineValues) {
 }
 
 void LayTextBlocks(Document& document, const TextBlockLines& blocks) {
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        ExpandTextBlock(document, PlaceholderTag(kTextBlockLetters[i]), blocks[i]);
+    LayTextBlocksWithin(document, blocks, static_cast<std::size_t>(-1));
+}
+
+namespace {
+
+// Each template line goes through all four blocks before the next one is begun. A block's
+// pass treats every line on its own, so the lines come out in the order that four whole
+// passes give, while the bytes are counted line by line as they are final and nothing past
+// the limit is ever built.
+class BoundedLaying {
+  public:
+    BoundedLaying(const TextBlockLines& blocks, std::size_t byteLimit, Document& laid)
+        : tags_(Tags(std::make_index_sequence<kTextBlockCount>())),
+          layouts_(Layouts(blocks, std::make_index_sequence<kTextBlockCount>())),
+          limit_(byteLimit),
+          laid_(laid) {}
+    BoundedLaying(const BoundedLaying&) = delete;  // the layouts look into tags_
+    BoundedLaying& operator=(const BoundedLaying&) = delete;
+
+    bool Lay(std::string line, std::size_t block = 0) {
+        while (block < layouts_.size() && !layouts_[block].Holds(line)) ++block;
+        if (block == layouts_.size()) {
+            const std::size_t bytes = line.size() + 2;
+            if (bytes > limit_ - counted_) return false;
+            counted_ += bytes;
+            laid_.push_back(std::move(line));
+            return true;
+        }
+        Document copies;
+        layouts_[block].Expand(line, copies);
+        for (std::string& copy : copies) {
+            if (!Lay(std::move(copy), block + 1)) return false;
+        }
+        return true;
     }
+
+  private:
+    template <std::size_t... I>
+    static std::array<std::string, kTextBlockCount> Tags(std::index_sequence<I...>) {
+        return {PlaceholderTag(kTextBlockLetters[I])...};
+    }
+    template <std::size_t... I>
+    std::array<TextBlockLayout, kTextBlockCount> Layouts(const TextBlockLines& blocks,
+                                                         std::index_sequence<I...>) const {
+        return {TextBlockLayout(tags_[I], blocks[I])...};
+    }
+
+    const std::array<std::string, kTextBlockCount> tags_;
+    const std::array<TextBlockLayout, kTextBlockCount> layouts_;
+    const std::size_t limit_;
+    std::size_t counted_ = 0;
+    Document& laid_;
+};
+
+}  // namespace
+
+bool LayTextBlocksWithin(Document& document, const TextBlockLines& blocks, std::size_t byteLimit) {
+    Document laid;
+    laid.reserve(document.size());
+    BoundedLaying laying(blocks, byteLimit, laid);
+    for (std::string& line : document) {
+        if (!laying.Lay(std::move(line))) return false;
+    }
+    document = std::move(laid);
+    return true;
 }
 
 namespace {
@@ -92,6 +155,11 @@ std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& 
 void RenderNfo(Document& document, const RenderInput& input) {
     SubstituteEveryLine(document, input.lineValues);
     LayTextBlocks(document, input.blocks);
+}
+
+bool RenderNfoWithin(Document& document, const RenderInput& input, std::size_t byteLimit) {
+    SubstituteEveryLine(document, input.lineValues);
+    return LayTextBlocksWithin(document, input.blocks, byteLimit);
 }
 
 Document RenderNfo(std::string_view templateBytes, const RenderInput& input) {

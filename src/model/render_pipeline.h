@@ -45,6 +45,15 @@ void RenderDiz(Document& document, const FieldTable& lineValues);
 // The NFO's second pass alone, on a document the single-line pass has been over.
 void LayTextBlocks(Document& document, const TextBlockLines& blocks);
 
+// The same, counting the bytes DocumentText will hold (each line and its CR LF) as the lines
+// are laid; false as soon as they pass `byteLimit`, and the document is then spoiled (render
+// into a copy to keep it). The count is of the real lines, so no rendering within the limit is
+// refused.
+bool LayTextBlocksWithin(Document& document, const TextBlockLines& blocks, std::size_t byteLimit);
+
+// Both passes, the second within the limit.
+bool RenderNfoWithin(Document& document, const RenderInput& input, std::size_t byteLimit);
+
 // The most bytes DocumentText can hold after LayTextBlocks, worked out without laying anything
 // in: a copy is never longer than the line it copies, so each line counts once per line of
 // every block it holds. A block line that could bring another placeholder in (a brace, or a

@@ -1,8 +1,10 @@
 #include "output/archive_command.h"
 
 #include "output/archiver_detection.h"
-#include "platform/failure_text.h"
+#include "output/file_name_rule.h"
 #include "output/release_paths.h"
+#include "platform/codepage.h"
+#include "platform/failure_text.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
 #include "platform/process.h"
@@ -61,8 +63,38 @@ bool StartAndWait(std::string_view programPath, std::string_view parameters) {
     return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters)) == 0;
 }
 
-CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
+namespace {
+
+// The plan refused for the first name that breaks the rule, or an empty plan.
+CreateReleasePlan RefuseNames(const CreateReleaseInput& input) {
     CreateReleasePlan plan;
+    const unsigned codePage = platform::AnsiCodePage();
+    auto refuse = [&](const char* which, const std::string& name) {
+        const NameVerdict verdict = JudgeFileName(name, codePage);
+        if (verdict.Ok()) return false;
+        plan.refused = true;
+        plan.refusalText = platform::PathFromAnsi(NameRefusalText(which, name, verdict, codePage)) +
+                           "\r\nNothing was packed.";
+        return true;
+    };
+    if (refuse("Name", input.name)) return plan;
+    const std::string archiveName = ComposeArchiveName(
+        input.fileName, input.spacer, input.releaseType, input.delimiter, input.team);
+    for (const Archiver archiver : kArchiverRunOrder) {
+        const ChosenArchiver& chosen = input.archivers[archiver];
+        if (chosen.selected &&
+            refuse("archive name", archiveName + ArchiveExtension(archiver, chosen.options))) {
+            return plan;
+        }
+    }
+    return plan;
+}
+
+}  // namespace
+
+CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo) {
+    CreateReleasePlan plan = RefuseNames(input);
+    if (plan.refused) return plan;
     if (!releaseFolderHasNfo) {
         plan.showNothingToPackMessage = true;
         return plan;
@@ -76,13 +108,6 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
     archiveBase += ComposeArchiveName(input.fileName, input.spacer, input.releaseType, input.delimiter,
                                       input.team);
     if (archiveBase.find('"') != std::string::npos) return plan;  // nothing could be quoted
-    for (const std::string* name : {&input.name, &input.fileName, &input.spacer, &input.releaseType,
-                                    &input.delimiter, &input.team}) {
-        if (!StaysInReleaseFolder(*name)) {
-            plan.refused = true;
-            return plan;
-        }
-    }
 
     // The form's texts are in the system code page, the start folder and the archivers' paths
     // UTF-8: the command line is put together in UTF-8.
@@ -105,6 +130,8 @@ CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releas
 }
 
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input) {
+    CreateReleasePlan refused = RefuseNames(input);
+    if (refused.refused) return refused;
     const std::string folder = ReleaseFolder(input.startFolder, platform::PathFromAnsi(input.name));
     const bool hasNfo = platform::DirectoryExists(folder) && platform::FolderHasMatch(folder, "*.nfo");
     return PlanCreateRelease(input, hasNfo);

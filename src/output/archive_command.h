@@ -58,20 +58,21 @@ struct CreateReleaseInput {
     PerArchiver<ChosenArchiver> archivers;
 };
 
-// Either the "nothing to pack" message, the refusal of names that leave the release folder,
-// or the archiver command lines in the order they run (the table's run order).
+// Either the "nothing to pack" message, the refusal of a name, or the archiver command lines
+// in the order they run (the table's run order).
 struct CreateReleasePlan {
     bool showNothingToPackMessage = false;
-    bool refused = false;  // a name would put the archive or its source outside the folder
+    bool refused = false;     // a name broke the file name rule: nothing is started
+    std::string refusalText;  // which name and why, for the message box (UTF-8)
     std::vector<std::string> commandLines;  // UTF-8, whatever code page the form's text is in
     std::vector<std::string> programs;      // the program each command line starts
 };
 
-// Plans the command. `releaseFolderHasNfo` answers whether the folder exists and holds an
-// entry matching "*.nfo". Texts holding a double quote start nothing and say nothing, as
-// ComposeArchiverParameters; otherwise Name {A} and each piece of the archive name must pass
-// StaysInReleaseFolder, or the plan is refused. The pieces are checked one by one because
-// "Tool." + Spacer "." joins into a harmless "..".
+// Plans the command. Name {A} and, for each selected archiver, the archive's whole file name
+// (archive name and extension) must pass JudgeFileName, or the plan is refused before the
+// folder is looked at. The whole name is judged, not its pieces: the Spacer's "." ends in a
+// dot but ends no name, while "CON" as File Name with the other pieces empty makes "CON.rar".
+// `releaseFolderHasNfo` answers whether the folder exists and holds an entry matching "*.nfo".
 CreateReleasePlan PlanCreateRelease(const CreateReleaseInput& input, bool releaseFolderHasNfo);
 
 // The same, asking the file system about the release folder.
@@ -84,11 +85,5 @@ std::string RunArchivers(const CreateReleasePlan& plan);
 // The message box shown, owned by the main window, with MB_OK | MB_ICONQUESTION.
 inline constexpr char kNothingToPackTitle[] = "iNFO";
 inline constexpr char kNothingToPackText[] = "Please!\r\nFirst, create and save NFO/DIZ files.";
-
-// The refusal, owned by the main window under its caption, with MB_OK | MB_ICONEXCLAMATION as
-// the one of "Save NFO && DIZ".
-inline constexpr char kArchiveNameLeavesFolderText[] =
-    "The Name, File Name, Spacer, Release type, Delimiter and Team may not hold \"..\", \"\\\", "
-    "\"/\" or \":\".\r\nNothing was packed.";
 
 }  // namespace glyphwright

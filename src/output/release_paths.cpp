@@ -4,11 +4,6 @@
 
 namespace glyphwright {
 
-bool StaysInReleaseFolder(std::string_view name) {
-    return name.find("..") == std::string_view::npos &&
-           name.find_first_of("\\/:") == std::string_view::npos;
-}
-
 std::string OutputRoot(std::string_view startFolder) {
     std::string root(startFolder);
     root += "Release";

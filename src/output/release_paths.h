@@ -1,16 +1,11 @@
 #pragma once
 // The release folder beside the executable and the files in it, built by plain concatenation:
-// nothing is trimmed, quoted or checked.
+// nothing is trimmed or quoted. The names are checked before (output/file_name_rule.h).
 
 #include <string>
 #include <string_view>
 
 namespace glyphwright {
-
-// False when a name put into a path could leave the release folder: it holds "..", a folder
-// separator ('\\' or '/') or a drive colon. Names come from project files that people pass
-// around, so Name {A} and Team Name {F} are checked before anything is written.
-bool StaysInReleaseFolder(std::string_view name);
 
 // Start folder + "Release".
 std::string OutputRoot(std::string_view startFolder);

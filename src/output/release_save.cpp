@@ -2,8 +2,10 @@
 
 #include <vector>
 
-#include "platform/failure_text.h"
+#include "output/file_name_rule.h"
 #include "output/release_paths.h"
+#include "platform/codepage.h"
+#include "platform/failure_text.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
 
@@ -113,10 +115,19 @@ platform::FileStatus Replaceable(const std::string& path) {
 
 ReleaseSaveResult SaveRelease(const ReleaseSaveInput& input) {
     ReleaseSaveResult result;
-    if (!StaysInReleaseFolder(input.name) || !StaysInReleaseFolder(input.teamName)) {
-        result.refused = true;
-        result.failure = kNameLeavesFolderText;
-        return result;
+    const unsigned codePage = platform::AnsiCodePage();
+    const struct {
+        const char* which;
+        const std::string& name;
+    } names[] = {{"Name", input.name}, {"Team Name", input.teamName}};
+    for (const auto& [which, name] : names) {
+        const NameVerdict verdict = JudgeFileName(name, codePage);
+        if (!verdict.Ok()) {
+            result.refused = true;
+            result.failure = platform::PathFromAnsi(NameRefusalText(which, name, verdict, codePage)) +
+                             "\r\n" + kNothingSaved;
+            return result;
+        }
     }
     const bool writeDiz = input.dizTemplateChosen && !input.dizText.empty();
     const std::string root = OutputRoot(input.startFolder);

@@ -15,17 +15,13 @@ struct ReleaseSaveInput {
 };
 
 struct ReleaseSaveResult {
-    bool refused = false;  // a name is not allowed: nothing was written
+    bool refused = false;  // a name broke the file name rule: nothing was written
     bool nfoWritten = false;
     bool dizWritten = false;
     std::string failure;   // what the user is told (UTF-8); empty when the save is whole
 };
 
-inline constexpr char kNameLeavesFolderText[] =
-    "The Name and the Team Name may not hold \"..\", \"\\\", \"/\" or \":\".\r\n"
-    "Nothing was saved.";
-
-// Refuses names that would leave the release folder (StaysInReleaseFolder). Otherwise creates
+// Refuses a Name or Team Name that JudgeFileName rejects, saying which and why. Otherwise creates
 // the output root and the release folder (one level) when missing, removes temporary files an
 // interrupted save left there, and saves the NFO text, and the DIZ text when a DIZ template is
 // chosen and the text is not empty, both or neither: both are written to temporaries beside

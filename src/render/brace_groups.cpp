@@ -7,10 +7,17 @@
 namespace glyphwright::detail {
 namespace {
 
+// Each byte is lowered on its own: in one call over all 256 a double-byte code page would read
+// each lead byte and the byte after it as one character. A lead byte is no letter and stays.
 std::array<char, 256> LowerTable() {
+    const unsigned codePage = platform::AnsiCodePage();
     std::array<char, 256> table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte) table[byte] = static_cast<char>(byte);
-    platform::AnsiLowerInPlace(table.data(), table.size());
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = static_cast<char>(byte);
+        if (!platform::IsLeadByte(codePage, static_cast<unsigned char>(byte))) {
+            platform::AnsiLowerInPlace(&table[byte], 1);
+        }
+    }
     return table;
 }
 

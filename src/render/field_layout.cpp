@@ -48,35 +48,52 @@ std::string PlaceFieldLine(const std::string& templateLine, CentringRule& rule,
     return copy;
 }
 
+const std::vector<std::string>& OneEmptyLine() {
+    static const std::vector<std::string> kOneEmptyLine(1);
+    return kOneEmptyLine;
+}
+
 }  // namespace
+
+TextBlockLayout::TextBlockLayout(std::string_view placeholder,
+                                 const std::vector<std::string>& fieldLines)
+    : placeholder_(placeholder),
+      lines_(fieldLines.empty() ? OneEmptyLine() : fieldLines),
+      lowerMask_(detail::AnsiLowerCopy("*" + std::string(placeholder) + "*")),
+      // The four text blocks' placeholders are brace groups: those are found without lowering
+      // every line of the document.
+      isBraceGroup_(placeholder.size() == 3 && placeholder[0] == '{' && placeholder[2] == '}' &&
+                    placeholder[1] != '*' && placeholder[1] != '?') {}
+
+bool TextBlockLayout::Holds(const std::string& line) const {
+    // An empty placeholder matches no line: "**" would match every one.
+    if (line.empty() || placeholder_.empty()) return false;
+    return isBraceGroup_ ? detail::HoldsGroupIgnoringCase(line, placeholder_)
+                         : detail::MatchLoweredMask(detail::AnsiLowerCopy(line), lowerMask_);
+}
+
+void TextBlockLayout::Expand(const std::string& line, Document& out) const {
+    if (!Holds(line)) {
+        out.push_back(line);
+        return;
+    }
+    CentringRule rule(line, placeholder_);
+    for (const std::string& fieldLine : lines_)
+        out.push_back(PlaceFieldLine(line, rule, placeholder_, fieldLine));
+}
 
 void ExpandTextBlock(Document& document, std::string_view placeholder,
                      const std::vector<std::string>& fieldLines) {
-    static const std::vector<std::string> kOneEmptyLine(1);
-    const std::vector<std::string>& lines = fieldLines.empty() ? kOneEmptyLine : fieldLines;
-    if (placeholder.empty()) return;  // matches no line: "**" would match every one
-    const std::string placeholderMask = detail::AnsiLowerCopy("*" + std::string(placeholder) + "*");
-    // The four text blocks' placeholders are brace groups: those are found without lowering
-    // every line of the document.
-    const bool isBraceGroup = placeholder.size() == 3 && placeholder[0] == '{' &&
-                              placeholder[2] == '}' && placeholder[1] != '*' &&
-                              placeholder[1] != '?';
-
+    const TextBlockLayout layout(placeholder, fieldLines);
     // Built afresh rather than inserting in place, which would move the rest of a long
     // document once per added line.
     Document expanded;
     expanded.reserve(document.size());
     for (std::string& line : document) {
-        const bool holds =
-            isBraceGroup ? detail::HoldsGroupIgnoringCase(line, placeholder)
-                         : detail::MatchLoweredMask(detail::AnsiLowerCopy(line), placeholderMask);
-        if (line.empty() || !holds) {
+        if (layout.Holds(line)) {
+            layout.Expand(line, expanded);
+        } else {
             expanded.push_back(std::move(line));
-            continue;
-        }
-        CentringRule rule(line, placeholder);
-        for (const std::string& fieldLine : lines) {
-            expanded.push_back(PlaceFieldLine(line, rule, placeholder, fieldLine));
         }
     }
     document = std::move(expanded);

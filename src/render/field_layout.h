@@ -17,4 +17,26 @@ namespace glyphwright {
 void ExpandTextBlock(Document& document, std::string_view placeholder,
                      const std::vector<std::string>& fieldLines);
 
+// The same for one template line at a time, for a caller that lays several blocks line by
+// line or stops part way. Each line is expanded on its own, so ExpandTextBlock is this over
+// every line of the document in order.
+class TextBlockLayout {
+  public:
+    // Both are referred to, not copied: they must outlive the layout.
+    TextBlockLayout(std::string_view placeholder, const std::vector<std::string>& fieldLines);
+
+    // Whether the line holds the placeholder, in any case.
+    bool Holds(const std::string& line) const;
+
+    // Appends the line's copies to `out`, one per field line (a line that does not hold the
+    // placeholder is appended as it is).
+    void Expand(const std::string& line, Document& out) const;
+
+  private:
+    std::string_view placeholder_;
+    const std::vector<std::string>& lines_;
+    std::string lowerMask_;
+    bool isBraceGroup_ = false;
+};
+
 }  // namespace glyphwright

@@ -9,8 +9,9 @@
 
 namespace glyphwright::ui {
 
-// Every displayed line in order, without line breaks. An empty edit has one empty line, and a
-// text that ends with a line break has an empty last line.
-std::vector<std::string> DisplayedLines(const Edit& edit);
+// Every displayed line in order, without line breaks, in the given code page (the system's
+// ANSI one by default). An empty edit has one empty line, and a text that ends with a line
+// break has an empty last line.
+std::vector<std::string> DisplayedLines(const Edit& edit, unsigned codePage = CP_ACP);
 
 }  // namespace glyphwright::ui

@@ -109,8 +109,12 @@ check "nothing is written for it" test ! -e "$WORK/huge/.nfo"
 
 # --- names and options: the true reason, nothing outside the folder, nothing half-written ---
 sed 's|^Name=XYZ|Name=../escaped|' "$WORK/p.gwp" >"$WORK/escape.gwp"
-run "a team name with a path is refused" 2 "cannot name the NFO file" -- render --project "$WORK/escape.gwp" --nfo "$T/Classic.nfo" --out "$WORK/rel-esc"
+run "a team name with a path is refused" 2 "The Team Name \"../escaped\" cannot name a file or folder: it holds '/'" -- render --project "$WORK/escape.gwp" --nfo "$T/Classic.nfo" --out "$WORK/rel-esc"
 check "nothing is written beside the folder" test ! -e "$WORK/escaped.nfo"
+# The window's rule holds here too: names Windows gives to devices are refused on any system.
+sed 's|^Name=XYZ|Name=nul|' "$WORK/p.gwp" >"$WORK/device.gwp"
+run "a device name as team is refused" 2 "The Team Name \"nul\" cannot name a file or folder: it is a device name" -- render --project "$WORK/device.gwp" --nfo "$T/Classic.nfo" --out "$WORK/rel-dev"
+check "no folder is made for it" test ! -e "$WORK/rel-dev"
 run "a missing value does not take the next option" 2 "needs a value, not the option --html" -- export "$T/Classic.nfo" --utf8 --out --html
 mkdir -p "$WORK/rel-diz/File_ID.diz"
 run "a DIZ that cannot be written" 2 "File_ID.diz" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --diz "$T/Compact.diz" --out "$WORK/rel-diz"

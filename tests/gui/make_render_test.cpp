@@ -265,6 +265,57 @@ GUI_SCENARIO(make_nfo_follows_wrapping_and_survives_a_vanished_template) {
     CHECK(app.ListEntries(kNfoTemplateBox) == (Lines{"wrap.nfo"}));
 }
 
+// --- An NFO too large to make ---------------------------------------------------------------
+
+// A thousand description lines over a thousand template lines would make an NFO of 81 MB: Make
+// NFO says so and stops, the preview, the page and the kept rendering stay as they were.
+GUI_SCENARIO(make_nfo_refuses_an_nfo_over_64_mb) {
+    constexpr int kTemplateLines = 1000;
+    constexpr int kDescriptionLines = 1000;
+    Lines templateLines = {Centred("{A}")};
+    for (int i = 0; i < kTemplateLines; ++i) templateLines.push_back(Framed("  {R}"));
+    const std::string path = "Templates\\many.nfo";
+    InstallSpec layout;
+    layout.files = {{path, JoinLines(templateLines)}};
+    AppSession app(layout);
+    REQUIRE(app.Start());
+    app.Settle();
+
+    app.SetText(FieldId('A'), "Kept");
+    app.SetText(FieldId('R'), "short");
+    app.PostCommand(kCmdMakeNfo);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 2);
+    const std::string made = app.Text(kNfoPreview);
+    CHECK(made.find("short") != std::string::npos && made.find("{R}") == std::string::npos);
+    app.ClickTab(0);
+
+    std::string description;
+    for (int i = 0; i < kDescriptionLines; ++i) description += "line " + std::to_string(i) + "\r\n";
+    app.SetText(FieldId('R'), description);
+    const ULONGLONG start = GetTickCount64();
+    app.PostCommand(kCmdMakeNfo);
+    const HWND box = app.WaitForMessageBox(60000);
+    REQUIRE(box != nullptr);
+    ReportNote("Make NFO refused an 81 MB NFO after " + std::to_string(GetTickCount64() - start) +
+               " ms");
+    CHECK(GetWindow(box, GW_OWNER) == app.Window());
+    const SeenMessageBox seen = AppSession::ReadMessageBox(box);
+    CHECK_EQ(seen.caption, std::string("Glyphwright"));
+    CHECK(seen.text.find("64 MB") != std::string::npos);
+    AppSession::AnswerMessageBox(box);
+    app.Settle();
+    CHECK_EQ(app.CurrentTab(), 0);
+    CHECK_EQ(app.Text(kNfoPreview), made);
+
+    // The kept rendering is whole: with the template gone, it is what Make NFO renders again.
+    REQUIRE(DeleteFileA((app.Folder() + path).c_str()));
+    app.SetText(FieldId('R'), "other");
+    app.PostCommand(kCmdMakeNfo);
+    CHECK_EVENTUALLY_EQ(app.CurrentTab(), 2);
+    CHECK_EQ(app.Text(kNfoPreview), made);
+    CHECK(app.MessageBoxes().empty());
+}
+
 // --- The sample templates -------------------------------------------------------------------
 
 std::string ReadBytes(const std::string& path) {

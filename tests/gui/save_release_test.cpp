@@ -60,12 +60,14 @@ GUI_SCENARIO(save_nfo_and_diz_names_and_folders) {
 }
 
 // Names come from project files that people pass around: one that would leave
-// Release\<Name> is refused with a box, and nothing at all is written.
+// Release\<Name>, name a device or lose its last character is refused with a box, and nothing
+// at all is written.
 GUI_SCENARIO(save_nfo_and_diz_refuses_names_leaving_the_folder) {
     AppSession app(SpecWithTemplates());
     REQUIRE(app.Start());
     const char* const names[][2] = {
-        {"Outer\\Inner", "Crew"}, {"Tool", "..\\..\\x"}, {"Tool", "a/b"}, {"C:x", "Crew"}, {"..", "Crew"},
+        {"Outer\\Inner", "Crew"}, {"Tool", "..\\..\\x"}, {"Tool", "a/b"}, {"C:x", "Crew"},
+        {"..", "Crew"}, {"CON", "Crew"}, {"Tool", "nul"},  // devices: no NFO, no File_ID.diz either
     };
     for (const auto& name : names) {
         FailureContext context(std::string("name ") + Describe(name[0]) + ", team " + Describe(name[1]));
@@ -81,6 +83,21 @@ GUI_SCENARIO(save_nfo_and_diz_refuses_names_leaving_the_folder) {
         AppSession::AnswerMessageBox(box);
         CHECK_EQ(FolderEntries(app.Folder()), std::string("Glyphwright.exe | Templates"));
     }
+
+    // Windows drops a final dot: "Tool." would have been saved over the release "Tool".
+    app.SetText(kName, "Tool");
+    app.SetText(kTeamName, "Crew");
+    MakeAndSave(app);
+    const std::string releaseNfo = app.Folder() + "Release\\Tool\\Crew.nfo";
+    const std::string kept = ReadBytes(releaseNfo).value_or("<missing>");
+    CHECK_EQ(kept, app.Text(ids::kNfoPreview));
+    app.SetText(kName, "Tool.");
+    app.SetText(ids::kNfoPreview, "not to be saved\r\n");
+    app.PostCommand(ids::kCmdSaveNfoDiz);
+    const std::optional<SeenMessageBox> seen = app.AnswerNextMessageBox();
+    REQUIRE(seen.has_value());
+    CHECK(seen->text.find("\"Tool.\"") != std::string::npos);
+    CHECK_EQ(ReadBytes(releaseNfo).value_or("<missing>"), kept);
 }
 
 GUI_SCENARIO(save_nfo_and_diz_keeps_files_it_must_not_write) {

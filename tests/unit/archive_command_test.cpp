@@ -122,8 +122,9 @@ TEST(PlanCreateRelease, RefusesTextsThatWouldSplitTheCommandLine) {
     }
 }
 
-// The folder and the archive name come from project files that people pass around: a piece
-// that could leave Release\<Name> refuses the whole command. Pieces are judged one by one.
+// The folder and the archive name come from project files that people pass around: the Name
+// and the archive's whole file name must pass the file name rule, or nothing is started. The
+// whole name is judged, as it is put together, not its pieces.
 TEST(PlanCreateRelease, RefusesNamesThatLeaveTheReleaseFolder) {
     struct Case {
         std::string CreateReleaseInput::*field;
@@ -135,9 +136,11 @@ TEST(PlanCreateRelease, RefusesNamesThatLeaveTheReleaseFolder) {
         {&CreateReleaseInput::fileName, "..\\..\\x", true},
         {&CreateReleaseInput::spacer, "/", true},
         {&CreateReleaseInput::releaseType, "Keygen/Patch", true},
-        {&CreateReleaseInput::delimiter, "..", true},
+        {&CreateReleaseInput::delimiter, "..", false},  // "Edition..CREW" is an ordinary name
         {&CreateReleaseInput::team, "C:CREW", true},
         {&CreateReleaseInput::fileName, "My.Tool.", false},  // "My.Tool." + "." joins into ".."
+        {&CreateReleaseInput::name, "My Tool.", true},       // Windows would pack "My Tool"
+        {&CreateReleaseInput::team, "CREW ", false},         // the extension follows the blank
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -149,6 +152,28 @@ TEST(PlanCreateRelease, RefusesNamesThatLeaveTheReleaseFolder) {
         EXPECT_EQ(plan.commandLines.empty(), c.refused);
         EXPECT_FALSE(plan.showNothingToPackMessage);
     }
+}
+
+// "CON" as File Name with the other pieces empty makes "CON.7z" for one archiver and "CON.rar"
+// for the other: each selected archiver's own name is judged, before the folder is looked at.
+TEST(PlanCreateRelease, JudgesEachSelectedArchiversWholeFileName) {
+    CreateReleaseInput input = Input();
+    input.fileName = "CON";
+    input.spacer = input.releaseType = input.delimiter = input.team = "";
+    for (const Archiver archiver : {Archiver::SevenZip, Archiver::WinRar}) {
+        CreateReleaseInput one = input;
+        one.archivers[archiver].selected = true;
+        one.archivers[archiver].options = "a";
+        const CreateReleasePlan plan = PlanCreateRelease(one, false);
+        EXPECT_TRUE(plan.refused);
+        EXPECT_FALSE(plan.showNothingToPackMessage);
+        EXPECT_NE(
+            plan.refusalText.find(archiver == Archiver::WinRar ? "\"CON.rar\"" : "\"CON.7z\""),
+            std::string::npos)
+            << plan.refusalText;
+    }
+    // With no archiver selected there is no archive name to judge.
+    EXPECT_FALSE(PlanCreateRelease(input, true).refused);
 }
 
 TEST(PlanCreateRelease, LooksForAnNfoInTheReleaseFolder) {

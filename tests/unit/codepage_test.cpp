@@ -63,6 +63,38 @@ TEST(CodePage, TablesMatchTheSystemCalls) {
             << "CharLowerBuffA " << i;
     }
 }
+
+// The lead bytes the portable build knows, against the system's own answer for every byte of
+// each double-byte page and of a single-byte one, which has none.
+TEST(CodePage, LeadByteRangesMatchTheSystem) {
+    for (const unsigned codePage : {932u, 936u, 949u, 950u, 1252u}) {
+        for (int byte = 0; byte < 256; ++byte) {
+            bool inTable = false;
+            for (const LeadByteRange& range : kLeadByteRanges) {
+                inTable = inTable ||
+                          (range.codePage == codePage && byte >= range.first && byte <= range.last);
+            }
+            EXPECT_EQ(IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != FALSE, inTable)
+                << "code page " << codePage << ", byte " << byte;
+        }
+    }
+}
+
+// Given the code pages, the conversion maps whole characters and keeps the length: 932 into
+// itself keeps each double-byte character, and into 437, which has none of them, each becomes
+// two '?' so the columns after it stay where they were.
+TEST(CodePage, ConvertsDoubleByteCharactersWhole) {
+    const std::string text = "\x90\xE0\x96\xBE\x83\x65\x83\x4C\x83\x58\x83\x67 \x95\x5C|";
+    std::string same = text;
+    AnsiToOemInPlace(932, 932, same.data(), same.size());
+    EXPECT_EQ(same, text);
+    std::string narrowed = text;
+    AnsiToOemInPlace(932, 437, narrowed.data(), narrowed.size());
+    EXPECT_EQ(narrowed, std::string(12, '?') + " ??|");
+    std::string western = "Caf\xE9";
+    AnsiToOemInPlace(1252, 437, western.data(), western.size());
+    EXPECT_EQ(western, "Caf\x82");
+}
 #endif
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "ui/control.h"
 #include "ui/edit.h"
+#include "ui/edit_lines.h"
 #include "ui/frame.h"
 #include "ui/window.h"
 
@@ -76,6 +77,30 @@ TEST(ViewText, AHiddenViewAnswersWithTheNewestText) {
         if (c.setDirectly) SetWindowTextA(view->Handle(), c.setDirectly);
         EXPECT_EQ(c.ask(), c.expected);
     }
+}
+
+// A text block's lines are measured in the bytes of the code page, not in characters: a line
+// of six double-byte characters keeps all twelve bytes (it kept six). Code page 932 is given
+// explicitly, so the test holds on a machine set to any code page.
+TEST(TextBlockLines, KeepEveryByteOfDoubleByteCharacters) {
+    Window window;
+    BuildTestWindow(window);
+    CreateArgs args;
+    args.parent = &window;
+    args.id = 1;
+    args.bounds = {0, 0, 200, 100};
+    TextBlock* block = Control::Create<TextBlock>(args);
+    ASSERT_NE(block, nullptr);
+    // The program's edits are ANSI windows, which take only text of the machine's code page;
+    // with the edit's own procedure, a Unicode one, in place, any text can be set.
+    SetWindowLongPtrW(block->Handle(), GWLP_WNDPROC,
+                      GetClassLongPtrW(block->Handle(), GCLP_WNDPROC));
+    // "setsumei tekisuto" in kanji and katakana, then "hyouji" whose second byte is 0x5C.
+    SetWindowTextW(block->Handle(), L"\u8AAC\u660E\u30C6\u30AD\u30B9\u30C8\r\n\u8868\u793A");
+    const std::vector<std::string> lines = DisplayedLines(*block, 932);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "\x90\xE0\x96\xBE\x83\x65\x83\x4C\x83\x58\x83\x67");
+    EXPECT_EQ(lines[1], "\x95\x5C\x8E\xA6");
 }
 
 }  // namespace

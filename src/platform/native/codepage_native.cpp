@@ -18,6 +18,22 @@ void AnsiToOemInPlace(char* bytes, std::size_t length) {
     MapInPlace(kAnsiToOemTable, bytes, length);
 }
 
+void AnsiToOemInPlace(unsigned ansiCodePage, unsigned oemCodePage, char* bytes,
+                      std::size_t length) {
+    if (ansiCodePage != oemCodePage) MapInPlace(kAnsiToOemTable, bytes, length);
+}
+
+unsigned AnsiCodePage() { return 1252; }
+
+unsigned OemCodePage() { return 437; }
+
+bool IsLeadByte(unsigned codePage, unsigned char byte) {
+    for (const LeadByteRange& range : kLeadByteRanges) {
+        if (range.codePage == codePage && byte >= range.first && byte <= range.last) return true;
+    }
+    return false;
+}
+
 void AnsiLowerInPlace(char* bytes, std::size_t length) {
     MapInPlace(kAnsiLowerTable, bytes, length);
 }
