@@ -252,8 +252,6 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-const char* SeverityName(Severity severity) { return severity == Severity::Note ? "note" : "problem"; }
-
 }  // namespace
 
 std::vector<Finding> CheckBytes(const std::string& file, const std::string& bytes, bool isTemplate) {
@@ -347,61 +345,21 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     return findings.Take();
 }
 
-void FindingList::push_back(Finding finding) {
-    const auto kind = std::make_pair(finding.file, finding.code);
-    std::size_t& listed = listed_[kind];
-    if (finding.omitted == 0 && listed < kFindingsPerKind) {
-        ++listed;
-        kept_.push_back(std::move(finding));
-        return;
-    }
-    Omitted& omitted = omitted_[kind];
-    omitted.count += finding.omitted == 0 ? 1 : finding.omitted;
-    if (finding.severity == Severity::Problem) omitted.severity = Severity::Problem;
-}
-
-std::vector<Finding> FindingList::Take() {
-    std::vector<Finding> all = std::move(kept_);
-    for (const auto& [kind, omitted] : omitted_) {
-        Finding summary{kind.first, 0, 0, omitted.severity, kind.second,
-                        to_string(omitted.count) + " more finding(s) of this kind, not listed", omitted.count};
-        all.push_back(std::move(summary));
-    }
-    kept_.clear();
-    listed_.clear();
-    omitted_.clear();
-    return all;
-}
-
 std::vector<Finding> CheckTemplates(const CheckRequest& request) {
     FindingList findings;
+    for (const Finding& warning : request.projectWarnings) findings.push_back(warning);
     if (request.project) CheckLostCharacters(request, findings);
     for (const CheckedTemplate& checked : request.templates) CheckOneTemplate(request, checked, findings);
     return findings.Take();
 }
 
-bool HasProblems(const std::vector<Finding>& findings) {
-    return std::any_of(findings.begin(), findings.end(),
-                       [](const Finding& f) { return f.severity == Severity::Problem; });
-}
-
-std::string FindingsText(const std::vector<Finding>& findings) {
-    std::string out;
-    for (const Finding& f : findings) {
-        out += FileNameAsUtf8(f.file);
-        if (f.line > 0) out += ':' + to_string(f.line);
-        if (f.column > 0) out += ':' + to_string(f.column);
-        out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
-    }
-    return out;
-}
-
 std::string FindingsJson(const std::vector<Finding>& findings) {
-    std::size_t problems = 0;
+    std::size_t problems = 0, warnings = 0;
     std::string out = "{\n  \"findings\": [";
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const Finding& f = findings[i];
         if (f.severity == Severity::Problem) ++problems;
+        if (f.severity == Severity::Warning) ++warnings;
         out += i == 0 ? "\n    {" : ",\n    {";
         out += "\"file\": ";
         AppendJsonString(out, FileNameAsUtf8(f.file));
@@ -411,7 +369,7 @@ std::string FindingsJson(const std::vector<Finding>& findings) {
         out += '}';
     }
     out += findings.empty() ? "],\n" : "\n  ],\n";
-    out += "  \"problems\": " + to_string(problems) + "\n}\n";
+    out += "  \"problems\": " + to_string(problems) + ",\n  \"warnings\": " + to_string(warnings) + "\n}\n";
     return out;
 }
 

@@ -147,23 +147,33 @@ bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
     return true;
 }
 
-// The project, then --date and --date-format over what it set.
-bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::string& error) {
-    if (args.Has("--project") && !OpenProject(args.Value("--project"), form, error)) return false;
-    if (args.Has("--date")) {
-        const std::optional<DateTimeValue> date = ParseIsoDate(args.Value("--date"));
-        if (!date) {
-            error = "--date wants a day as YYYY-MM-DD, not \"" + args.Value("--date") + "\"";
-            return false;
-        }
-        form.SetDate(*date);
-    }
+// The picture in effect (--date-format, else the locale's) writes {N} and reads the project's
+// date; then the project, then --date over the day it set.
+bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Finding>& warnings, std::string& error) {
     if (args.Has("--date-format") && args.Value("--date-format").empty()) {
         error = "--date-format wants a picture such as dd.MM.yyyy";
         return false;
     }
     form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture());
+    std::optional<DateTimeValue> date;
+    if (args.Has("--date")) {
+        date = ParseIsoDate(args.Value("--date"));
+        if (!date) {
+            error = "--date wants a day as YYYY-MM-DD, not \"" + args.Value("--date") + "\"";
+            return false;
+        }
+    }
+    ProjectReading how;
+    how.dateFromProject = !date;
+    if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error)) return false;
+    if (date) form.SetDate(*date);
     return true;
+}
+
+// Warnings go to standard error, one a line; with --strict they make the exit status 1.
+int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
+    std::fputs(FindingsText(warnings).c_str(), stderr);
+    return args.Has("--strict") && !warnings.empty() ? kProblemsFound : kSuccess;
 }
 
 // The text drawn with the built-in DOS font, in the colours --colors names.
@@ -237,7 +247,8 @@ int Render(const Arguments& args) {
     std::size_t wrap = 0;
     if (!ParseWrap(args, wrap, error)) return UsageError(error);
     MemoryProjectForm form;
-    if (!LoadForm(args, form, error)) return Fail(error);
+    std::vector<Finding> warnings;
+    if (!LoadForm(args, form, warnings, error)) return Fail(error);
 
     std::string nfoBytes, dizBytes;
     if (args.Has("--nfo") && !ReadInput(args.Value("--nfo"), nfoBytes, error)) return Fail(error);
@@ -254,9 +265,10 @@ int Render(const Arguments& args) {
     }
     if (!args.Has("--out")) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
-        return kSuccess;
+    } else if (const int written = WriteRelease(args, form, nfo, diz); written != kSuccess) {
+        return written;
     }
-    return WriteRelease(args, form, nfo, diz);
+    return WarnedExit(args, warnings);
 }
 
 int Export(const Arguments& args) {
@@ -282,7 +294,7 @@ int Check(const Arguments& args) {
     CheckRequest request;
     if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
     MemoryProjectForm form;
-    if (!LoadForm(args, form, error)) return Fail(error);
+    if (!LoadForm(args, form, request.projectWarnings, error)) return Fail(error);
     if (args.Has("--project")) {
         request.project = &form;
         request.projectPath = args.Value("--project");
@@ -298,7 +310,8 @@ int Check(const Arguments& args) {
     const std::vector<Finding> findings = CheckTemplates(request);
     const std::string report = args.Has("--json") ? FindingsJson(findings) : FindingsText(findings);
     if (!WriteOutput("-", report, error)) return Fail(error);
-    return HasProblems(findings) ? kProblemsFound : kSuccess;
+    const bool strictFail = args.Has("--strict") && HasWarnings(findings);
+    return HasProblems(findings) || strictFail ? kProblemsFound : kSuccess;
 }
 
 int Run(int argc, char** argv) {
@@ -325,7 +338,8 @@ int Run(int argc, char** argv) {
     if (command == "render") {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
                                          {"--out", true, false}, {"--wrap", true, false}, {"--png", true, false},
-                                         {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false}},
+                                         {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false},
+                                         {"--strict", false, false}},
                             args, error)) {
             return UsageError(error);
         }
@@ -334,7 +348,7 @@ int Run(int argc, char** argv) {
     if (command == "check") {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
                                          {"--wrap", true, false}, {"--json", false, false}, {"--date", true, false},
-                                         {"--date-format", true, false}},
+                                         {"--date-format", true, false}, {"--strict", false, false}},
                             args, error)) {
             return UsageError(error);
         }

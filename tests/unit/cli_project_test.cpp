@@ -71,6 +71,33 @@ TEST(CliProject, StartsAsTheWindowStarts) {
 #endif
 }
 
+// A project saved on another machine holds the date in that user's picture: the picture {N} is
+// written with reads it, ISO days always read, and anything else is said, not dropped.
+TEST(CliProject, DateReadsWithThePictureInEffect) {
+    const struct {
+        const char* picture;
+        const char* stored;
+        const char* written;  // nullptr: not read, today's date and a warning
+    } cases[] = {
+        {"M/d/yyyy", "3/14/2026", "3/14/2026"},
+        {"M/d/yyyy", "2026-03-14", "3/14/2026"},
+        {"dd.MM.yyyy", "14.03.2026 0:00:00", "14.03.2026"},
+        {"M/d/yyyy", "14.03.2026", nullptr},
+    };
+    for (const auto& c : cases) {
+        MemoryProjectForm form;
+        form.SetDatePicture(c.picture);
+        const std::string today = form.GetDateText();
+        std::vector<Finding> warnings;
+        ASSERT_TRUE(OpenProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp", {}, form,
+                                     warnings));
+        EXPECT_EQ(form.GetDateText(), c.written ? c.written : today) << c.stored;
+        ASSERT_EQ(warnings.size(), c.written ? 0u : 1u) << c.stored;
+        if (!c.written) EXPECT_NE(warnings[0].message.find(c.stored), std::string::npos) << warnings[0].message;
+        if (!c.written) EXPECT_NE(warnings[0].message.find(c.picture), std::string::npos) << warnings[0].message;
+    }
+}
+
 TEST(CliProject, RefusesWhatIsNoProject) {
     TempFolder folder;
     const struct {
