@@ -165,6 +165,10 @@ bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Findin
     }
     ProjectReading how;
     how.dateFromProject = !date;
+    if (args.Has("--project-encoding") && !ParseProjectEncoding(args.Value("--project-encoding"), how.encoding)) {
+        error = "--project-encoding wants ansi, utf-8 or auto, not \"" + args.Value("--project-encoding") + "\"";
+        return false;
+    }
     if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error)) return false;
     if (date) form.SetDate(*date);
     return true;
@@ -339,7 +343,7 @@ int Run(int argc, char** argv) {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
                                          {"--out", true, false}, {"--wrap", true, false}, {"--png", true, false},
                                          {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false},
-                                         {"--strict", false, false}},
+                                         {"--strict", false, false}, {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }
@@ -348,7 +352,8 @@ int Run(int argc, char** argv) {
     if (command == "check") {
         if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
                                          {"--wrap", true, false}, {"--json", false, false}, {"--date", true, false},
-                                         {"--date-format", true, false}, {"--strict", false, false}},
+                                         {"--date-format", true, false}, {"--strict", false, false},
+                                         {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }

@@ -1,6 +1,7 @@
 #include "cli/project_values.h"
 
 #include "cli/cli_io.h"
+#include "cli/cp437_unicode.h"
 #include "model/project_file.h"
 #include "platform/locale.h"
 
@@ -36,12 +37,36 @@ void ReadDate(const ProjectText& text, const std::string& file, MemoryProjectFor
                                 "--date the day)"));
 }
 
+// Returns the project's text in the ANSI code page, converted when it is UTF-8.
+std::string InAnsi(std::string_view bytes, const std::string& file, ProjectEncoding encoding,
+                   std::vector<Finding>& warnings) {
+    if (!ReadsProjectAsUtf8(bytes, encoding)) return std::string(bytes);
+    AnsiConversion converted = Utf8ToAnsi(bytes);
+    if (converted.beyondAscii > 0 || bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        warnings.push_back(Warn(file, 0, "project-utf8",
+                                "read as UTF-8, not byte for byte as the window reads projects: its " +
+                                    std::to_string(converted.beyondAscii) + " character(s) beyond ASCII are "
+                                    "converted to " + AnsiCodePageName() +
+                                    " (--project-encoding ansi reads every byte as the window does)"));
+    }
+    for (const AnsiConversion::Lost& lost : converted.lost) {
+        warnings.push_back(Warn(file, lost.line, "project-utf8",
+                                lost.character == kReplacementCharacter
+                                    ? std::string("bytes that are not UTF-8; each becomes '?'")
+                                    : DescribeCharacter(lost.character) + " is not in " + AnsiCodePageName() +
+                                          "; it becomes '?'"));
+    }
+    return std::move(converted.bytes);
+}
+
 }  // namespace
 
 bool OpenProjectBytes(std::string_view bytes, const std::string& file, const ProjectReading& how,
                       MemoryProjectForm& form, std::vector<Finding>& warnings) {
-    const ProjectText text(bytes);
+    std::vector<Finding> found;
+    const ProjectText text(InAnsi(bytes, file, how.encoding, found));
     if (!text.HoldsAnyRow()) return false;
+    warnings.insert(warnings.end(), found.begin(), found.end());
     // The window reads the date with the short date picture and the time after it; a date
     // saved without its time reads too.
     const std::string picture = form.DatePicture() + " " + platform::UserTimeFormat();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/findings.h"
+#include "cli/project_encoding.h"
 #include "model/memory_project_form.h"
 
 namespace glyphwright::cli {
@@ -19,6 +20,9 @@ inline constexpr std::size_t kMaxProjectBytes = std::size_t(16) << 20;
 
 // How the companion reads a project beyond the window's rules.
 struct ProjectReading {
+    // UTF-8 text is converted to the ANSI code page before the window's rules read it; what was
+    // converted, and what the code page lacks, are warnings.
+    ProjectEncoding encoding = ProjectEncoding::Auto;
     // False when --date sets the day: the stored date is then not the one written.
     bool dateFromProject = true;
 };

@@ -98,6 +98,38 @@ TEST(CliProject, DateReadsWithThePictureInEffect) {
     }
 }
 
+// A UTF-8 project is converted to the code page the engine works in, and says so; the window's
+// byte-for-byte reading stays one option away.
+TEST(CliProject, Utf8ProjectsAreConvertedAndSaidSo) {
+    const struct {
+        const char* name;
+        std::string value;  // [APPLICATION] Name=
+        ProjectEncoding encoding;
+        std::string read;
+        std::size_t warnings;
+    } cases[] = {
+        {"UTF-8 beyond ASCII", "Caf\xC3\xA9", ProjectEncoding::Auto, "Caf\xE9", 1},
+        {"byte-order mark", "\xEF\xBB\xBFx", ProjectEncoding::Auto, "x", 1},
+        {"code page bytes stay", "Caf\xE9", ProjectEncoding::Auto, "Caf\xE9", 0},
+        {"ansi reads every byte", "Caf\xC3\xA9", ProjectEncoding::Ansi, "Caf\xC3\xA9", 0},
+        {"a character the code page lacks", "a\xE2\x86\x92", ProjectEncoding::Auto, "a?", 2},
+        {"utf-8 forced on other bytes", "Caf\xE9", ProjectEncoding::Utf8, "Caf?", 2},
+    };
+    for (const auto& c : cases) {
+        // The mark, when there is one, starts the file.
+        const bool marked = c.value.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        const std::string bytes = (marked ? "\xEF\xBB\xBF" : "") + std::string("[APPLICATION]\r\nName=") +
+                                  c.value.substr(marked ? 3 : 0) + "\r\n";
+        MemoryProjectForm form;
+        std::vector<Finding> warnings;
+        ProjectReading how;
+        how.encoding = c.encoding;
+        ASSERT_TRUE(OpenProjectBytes(bytes, "p.gwp", how, form, warnings)) << c.name;
+        EXPECT_EQ(form.GetText(ReleaseField('A')), c.read) << c.name;
+        EXPECT_EQ(warnings.size(), c.warnings) << c.name;
+    }
+}
+
 TEST(CliProject, RefusesWhatIsNoProject) {
     TempFolder folder;
     const struct {
