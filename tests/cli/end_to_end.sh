@@ -70,6 +70,11 @@ check "render png written" sh -c "head -c 8 '$WORK/r.png' | od -An -c | grep -q 
 run "dates" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --date 2025-03-09 --date-format M/d/yyyy
 check "date as the picture says" grep -q "3/9/2025" "$WORK/out"
 run "bad date" 2 "--date wants" -- render --nfo "$T/Classic.nfo" --date 2025-02-30
+printf '[APPLICATION]\r\nName=Tool\r\nLanguage=English\r\n[RELEASE]\r\nDate=3/14/2026\r\n' >"$WORK/typo.gwp"
+run "an unknown key is a warning" 0 "did you mean Langauge=?" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo"
+run "--strict makes a warning exit 1" 1 "did you mean Langauge=?" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --strict
+run "a project date in the picture in effect" 0 "" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --date-format M/d/yyyy
+check "the project's date, not today's" grep -q "3/14/2026" "$WORK/out"
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
 
 # The template authors' guide shows what these commands write today.

@@ -130,6 +130,32 @@ TEST(CliProject, Utf8ProjectsAreConvertedAndSaidSo) {
     }
 }
 
+// Keys the format does not know are never asked for: each is named, with the spelling meant.
+TEST(CliProject, KeysNoneWillReadAreNamed) {
+    const struct {
+        const char* lines;  // after "[APPLICATION]\r\nName=x\r\n" (lines 1 and 2)
+        std::size_t line;
+        const char* says;
+    } cases[] = {
+        {"Language=English\r\n", 3, "did you mean Langauge=?"},
+        {"[PACKAGE]\r\nTeam=X\r\n", 3, "did you mean [RACKAGE]?"},
+        {"[TEAM]\r\nTester=Bob\r\n", 4, "did you mean Tested=?"},
+        {"Comment=hi\r\n", 3, "the keys there are Name, Copyright"},
+        {"Name=y\r\n", 3, "first on line 2"},
+        {"[Application]\r\nSite=s\r\n", 3, "the keys under this one are not read"},
+        {"Site\r\n", 3, "no '='"},
+    };
+    for (const auto& c : cases) {
+        MemoryProjectForm form;
+        std::vector<Finding> warnings;
+        ASSERT_TRUE(OpenProjectBytes(std::string("[APPLICATION]\r\nName=x\r\n") + c.lines + ";Comment=ok\r\n",
+                                     "p.gwp", {}, form, warnings));
+        ASSERT_EQ(warnings.size(), 1u) << c.lines;
+        EXPECT_EQ(warnings[0].line, c.line) << c.lines;
+        EXPECT_NE(warnings[0].message.find(c.says), std::string::npos) << warnings[0].message;
+    }
+}
+
 TEST(CliProject, RefusesWhatIsNoProject) {
     TempFolder folder;
     const struct {
