@@ -258,6 +258,9 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     FindingList findings;
     const std::string_view text = isTemplate ? WithoutEndOfFile(bytes) : std::string_view(bytes);
     if (isTemplate) {
+        if (bytes.empty()) {
+            findings.push_back(Make(file, 0, 0, Severity::Warning, "empty", "the template is empty; so is its rendering"));
+        }
         if (text.size() < bytes.size()) {
             findings.push_back(Make(file, 0, 0, Severity::Problem, "end-of-file",
                                     "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
@@ -319,7 +322,8 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
         } else if (c == '\0' && !nulReported) {
             nulReported = true;
             findings.push_back(Make(file, line, column, Severity::Problem, "nul",
-                                    column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
+                                    line == 1 && column == 1 ? "NUL byte at the start: the rendering is empty"
+                                    : column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
                                                 : "NUL byte: the rest of this line is dropped"));
         }
         ++column;

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_render.h"
 #include "cli/findings.h"
 #include "cli/project_values.h"
 
 namespace glyphwright::cli {
-
-enum class TemplateKind { Nfo, Diz };
 
 struct CheckedTemplate {
     std::string path;

@@ -5,11 +5,15 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/findings.h"
 #include "cli/project_values.h"
 #include "model/render_pipeline.h"
 
 namespace glyphwright::cli {
+
+enum class TemplateKind { Nfo, Diz };
 
 // The text blocks' lines as boxes `wrap` characters wide show them.
 TextBlockLines WrapTextBlocks(const MemoryProjectForm& form, std::size_t wrap);
@@ -21,6 +25,18 @@ RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap);
 // kMaxOutputBytes; that is known before anything is laid in.
 bool RenderNfoText(std::string_view templateBytes, const RenderInput& input, std::string& text,
                    std::string& error);
+
+// The template rendered as RenderNfoText (NFO) or RenderDiz (DIZ) gives it, byte for byte, with
+// warnings for `file` about what the rendering drops or leaves that a viewer of the template
+// would not expect: the reading below, values not placed, a rendering with nothing in it.
+bool RenderTemplate(const std::string& file, TemplateKind kind, std::string_view templateBytes,
+                    const RenderInput& input, std::string& text, std::vector<Finding>& warnings,
+                    std::string& error);
+
+// How the renderer reads the bytes where a viewer shows something else: LF alone breaks no
+// line, CR CR LF is two breaks, a NUL ends its line (and the document at a line's start), an
+// empty file renders to nothing. One warning per kind, with the count and the first place.
+std::vector<Finding> TemplateReadingWarnings(const std::string& file, std::string_view bytes);
 
 // The message for a rendering that could reach `bound` bytes.
 std::string OutputTooLarge(std::size_t bound);

@@ -260,8 +260,14 @@ int Render(const Arguments& args) {
 
     const RenderInput input = ReadRenderInput(form, wrap);
     std::string nfo, diz;
-    if (args.Has("--nfo") && !RenderNfoText(nfoBytes, input, nfo, error)) return Fail(error);
-    if (args.Has("--diz")) diz = DocumentText(RenderDiz(dizBytes, input.lineValues));
+    if (args.Has("--nfo") &&
+        !RenderTemplate(args.Value("--nfo"), TemplateKind::Nfo, nfoBytes, input, nfo, warnings, error)) {
+        return Fail(error);
+    }
+    if (args.Has("--diz") &&
+        !RenderTemplate(args.Value("--diz"), TemplateKind::Diz, dizBytes, input, diz, warnings, error)) {
+        return Fail(error);
+    }
 
     if (args.Has("--png")) {
         if (!args.Has("--nfo")) return UsageError("render --png draws the NFO: give --nfo");

@@ -75,6 +75,8 @@ run "an unknown key is a warning" 0 "did you mean Langauge=?" -- render --projec
 run "--strict makes a warning exit 1" 1 "did you mean Langauge=?" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --strict
 run "a project date in the picture in effect" 0 "" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --date-format M/d/yyyy
 check "the project's date, not today's" grep -q "3/14/2026" "$WORK/out"
+printf '| {A}          |\n| {R}              |\n' >"$WORK/lf.nfo"
+run "an LF-only template is a warning" 0 "LF alone" -- render --project "$WORK/p.gwp" --nfo "$WORK/lf.nfo"
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
 
 # The template authors' guide shows what these commands write today.

@@ -50,3 +50,51 @@ TEST(CliCheck, DosEndOfFileByteIsReportedOnceAndNotCounted) {
 
 }  // namespace
 }  // namespace glyphwright::cli
+
+namespace glyphwright::cli {
+namespace {
+
+// What the renderer reads otherwise than a viewer shows it is a warning of render, once per kind.
+TEST(CliRenderWarnings, ReadingThatLosesTextIsSaid) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* code;
+        std::size_t line;
+    } cases[] = {
+        {"LF alone throughout", "| {A} |\n|     |\n", "line-end", 0},
+        {"LF alone among CR LF", "a\r\nb\nc\r\n", "line-end", 2},
+        {"CR CR LF", "a\r\nb\r\r\n", "cr-cr-lf", 2},
+        {"NUL inside a line", std::string("a\r\nb\0c\r\n", 7), "nul", 2},
+        {"NUL first: nothing renders", std::string("\0a\r\n", 4), "nul", 1},
+        {"empty file", "", "empty", 0},
+    };
+    for (const auto& c : cases) {
+        const std::vector<Finding> warnings = TemplateReadingWarnings("t.nfo", c.bytes);
+        ASSERT_EQ(warnings.size(), 1u) << c.name;
+        EXPECT_EQ(warnings[0].code, c.code) << c.name;
+        EXPECT_EQ(warnings[0].line, c.line) << c.name;
+    }
+    EXPECT_TRUE(TemplateReadingWarnings("t.nfo", "a\r\nb\rc\r\n").empty());  // a lone CR breaks as shown
+}
+
+// A value or block line with too little room keeps its placeholder: render says which, and
+// writes the same bytes as the engine.
+TEST(CliRenderWarnings, UnplacedValuesAreSaidAndTheBytesStay) {
+    const std::string bytes = "|{A}|\r\n|  {B}       |\r\n|  Greet: {U}    |\r\n";
+    RenderInput input;
+    input.lineValues[0] = "too long";
+    input.lineValues[1] = "fits";
+    input.blocks[3] = {"ok", "a line far too long"};
+    std::string text, error;
+    std::vector<Finding> warnings;
+    ASSERT_TRUE(RenderTemplate("t.nfo", TemplateKind::Nfo, bytes, input, text, warnings, error));
+    EXPECT_EQ(text, DocumentText(RenderNfo(bytes, input)));
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].line, 1u);
+    EXPECT_EQ(warnings[1].line, 3u);
+    EXPECT_NE(warnings[1].message.find("1 of its 2"), std::string::npos) << warnings[1].message;
+}
+
+}  // namespace
+}  // namespace glyphwright::cli
