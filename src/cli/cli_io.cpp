@@ -11,7 +11,36 @@
 
 namespace glyphwright::cli {
 
+namespace {
+
+// "-" names standard input, read whole like a file and capped the same way.
+bool ReadStandardInput(std::size_t limit, std::string& bytes, std::string& error) {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    std::string content;
+    char chunk[65536];
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+        if (got > limit - content.size()) {
+            error = "standard input: too large: over the limit of " + std::to_string(limit) + " bytes";
+            return false;
+        }
+        content.append(chunk, got);
+        if (got < sizeof chunk) break;
+    }
+    if (std::ferror(stdin)) {
+        error = "standard input: read failed";
+        return false;
+    }
+    bytes.swap(content);
+    return true;
+}
+
+}  // namespace
+
 bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) {
+    if (path == "-") return ReadStandardInput(limit, bytes, error);
     if (path.empty()) {
         error = "an empty file name was given";
         return false;

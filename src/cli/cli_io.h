@@ -16,8 +16,8 @@ inline constexpr std::size_t kMaxInputBytes = std::size_t(256) << 20;
 // so a long block over many lines could otherwise fill the memory.
 inline constexpr std::size_t kMaxOutputBytes = kMaxInputBytes;
 
-// Reads the file once, whole; more than `limit` bytes (counted as they come, so a device or a
-// pipe is capped too) is refused.
+// Reads the file once, whole ("-" is standard input); more than `limit` bytes (counted as
+// they come, so a device or a pipe is capped too) is refused.
 bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error);
 bool ReadInput(const std::string& path, std::string& bytes, std::string& error);  // templates' cap
 

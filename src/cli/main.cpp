@@ -15,6 +15,7 @@
 #include "cli/cli_io.h"
 #include "cli/cli_render.h"
 #include "cli/date_options.h"
+#include "cli/normalize.h"
 #include "cli/png_export.h"
 #include "cli/project_values.h"
 #include "cli/word_wrap.h"
@@ -33,8 +34,10 @@ constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
     "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "                         [--project-encoding auto|ansi|utf-8] [--strict]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
-    "                         [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] [--strict]\n"
+    "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
     "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
     "  glyphwright-cli --help | --version\n";
 
@@ -44,22 +47,36 @@ constexpr char kHelp[] =
     "        the CP437 result to standard output (NFO first, then DIZ), or with --out into DIR\n"
     "        as <Team Name>.nfo and File_ID.diz. Text blocks wrap at N columns, the width of\n"
     "        the window's text boxes (69) unless --wrap says otherwise; --wrap 0 does not wrap.\n"
+    "        What the rendering drops (a value with no room, text after a NUL, lines joined by\n"
+    "        LF line ends, project keys nothing reads) is a warning on standard error.\n"
     "check   lists the room each placeholder has (centred and aligned) and the problems that\n"
     "        move borders or garble the file: values that will not be placed, characters the\n"
     "        OEM code page lacks, DIZ files over 45 columns or 10 lines, line ends other than\n"
     "        CR LF, tabs, NUL bytes, byte-order marks, bytes that read as UTF-8. One finding a\n"
     "        line, or a JSON document with --json. Exit code 1 when a problem was found.\n"
+    "normalize  makes text art a template: UTF-8 and UTF-16 (a byte-order mark, or valid UTF-8\n"
+    "        as a whole) become CP437, any other file is CP437 already; every line end becomes\n"
+    "        CR LF; a final 1A and a SAUCE record go; tabs expand to stops every N columns (8);\n"
+    "        --pad pads lines holding a placeholder with blanks to WIDTH (the widest line's).\n"
+    "        What changed goes to standard error; a character with no CP437 byte becomes '?'\n"
+    "        and makes the exit code 1.\n"
     "export  converts a CP437 NFO to UTF-8 (--utf8), to a self-contained HTML page (--html) or\n"
     "        to a picture (--png: every byte an 8x16 cell of the DOS font, light grey on black\n"
     "        unless --colors says otherwise, e.g. --colors ffffff,000080), to standard output\n"
-    "        or FILE. render --png FILE draws the rendered NFO the same way.\n"
+    "        or FILE. render --png FILE draws the rendered NFO (the DIZ without --nfo).\n"
     "dates   {N} is the project's release date (today without a project) written in the short\n"
     "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
     "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
     "        the window's date box reads it: d dd ddd dddd, M MM MMM MMMM, yy yyyy, 'text'\n"
-    "        (e.g. M/d/yyyy, dd.MM.yyyy, yyyy-MM-dd).\n"
+    "        (e.g. M/d/yyyy, dd.MM.yyyy, yyyy-MM-dd). The same picture reads the project's\n"
+    "        date, and yyyy-MM-dd always reads.\n"
+    "projects  are read as the window reads them, except that UTF-8 (a byte-order mark, or\n"
+    "        valid UTF-8 beyond ASCII) is converted to the ANSI code page first, with a warning;\n"
+    "        --project-encoding ansi reads every byte as the window does.\n"
+    "files   \"-\" reads a template or project from standard input; --out makes missing folders.\n"
     "\n"
-    "exit codes: 0 success, 1 check found problems, 2 bad usage or unreadable input\n";
+    "exit codes: 0 success, 1 check found problems, normalize met a character CP437 lacks, or\n"
+    "            --strict met a warning; 2 bad usage or unreadable input\n";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "glyphwright-cli: %s\n", message.c_str());
@@ -93,7 +110,12 @@ struct OptionRule {
     const char* name;
     bool takesValue;
     bool repeatable;
+    bool numberMayFollow = false;  // a flag that takes the next argument when it is a number
 };
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
 
 bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules, Arguments& parsed,
                     std::string& error) {
@@ -116,7 +138,8 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             return false;
         }
         if (!rule->takesValue) {
-            parsed.options.emplace(arg, std::string());
+            const bool number = rule->numberMayFollow && i + 1 < argc && IsNumber(argv[i + 1]);
+            parsed.options.emplace(arg, number ? std::string(argv[++i]) : std::string());
             continue;
         }
         if (i + 1 >= argc) {
@@ -297,6 +320,37 @@ int Export(const Arguments& args) {
     return kSuccess;
 }
 
+// A size given as a number of columns, within [least, 999999].
+bool ParseColumns(const Arguments& args, const char* option, std::size_t least, std::size_t& columns,
+                  std::string& error) {
+    const std::string text = args.Value(option);
+    if (!IsNumber(text) || text.size() > 6 || std::strtoul(text.c_str(), nullptr, 10) < least) {
+        error = std::string(option) + " wants a number of columns (" + std::to_string(least) + " to 999999), not \"" +
+                text + "\"";
+        return false;
+    }
+    columns = static_cast<std::size_t>(std::strtoul(text.c_str(), nullptr, 10));
+    return true;
+}
+
+int Normalize(const Arguments& args) {
+    if (args.positional.size() != 1) return UsageError("normalize takes exactly one input file");
+    NormalizeOptions options;
+    std::string error;
+    if (args.Has("--tabs") && !ParseColumns(args, "--tabs", 1, options.tabs, error)) return UsageError(error);
+    options.pad = args.Has("--pad");
+    if (options.pad && !args.Value("--pad").empty() && !ParseColumns(args, "--pad", 1, options.padWidth, error)) {
+        return UsageError(error);
+    }
+    const std::string& input = args.positional[0];
+    std::string bytes;
+    if (!ReadInput(input, bytes, error)) return Fail(error);
+    const Normalized normalized = NormalizeArt(input, bytes, options);
+    if (!WriteOutput(args.Value("--out"), normalized.bytes, error)) return Fail(error);
+    std::fputs(FindingsText(normalized.report).c_str(), stderr);
+    return HasProblems(normalized.report) ? kProblemsFound : kSuccess;
+}
+
 int Check(const Arguments& args) {
     if (!args.positional.empty()) return UsageError("check takes no file without an option: " + args.positional[0]);
     if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("check needs --nfo and/or --diz");
@@ -364,6 +418,13 @@ int Run(int argc, char** argv) {
             return UsageError(error);
         }
         return Check(args);
+    }
+    if (command == "normalize") {
+        if (!ParseArguments(argc, argv, {{"--out", true, false}, {"--tabs", true, false}, {"--pad", false, false, true}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Normalize(args);
     }
     if (command == "export") {
         if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--png", false, false},

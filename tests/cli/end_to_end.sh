@@ -77,6 +77,12 @@ run "a project date in the picture in effect" 0 "" -- render --project "$WORK/ty
 check "the project's date, not today's" grep -q "3/14/2026" "$WORK/out"
 printf '| {A}          |\n| {R}              |\n' >"$WORK/lf.nfo"
 run "an LF-only template is a warning" 0 "LF alone" -- render --project "$WORK/p.gwp" --nfo "$WORK/lf.nfo"
+printf '\342\225\224\342\225\220\342\225\227\n\342\225\221\t{A}\n' | timeout 60 "$CLI" normalize - >"$WORK/norm.nfo" 2>"$WORK/err"
+check "normalize reads standard input and writes CP437 with CR LF" sh -c "printf '\311\315\273\r\n\272       {A}\r\n' | cmp -s - '$WORK/norm.nfo'"
+check "normalize says what it changed" grep -q "read as UTF-8" "$WORK/err"
+printf '5 \342\202\254\n' >"$WORK/euro.txt"
+run "normalize: no CP437 byte is exit 1" 1 "euro.txt:1:3: problem: U+20AC" -- normalize "$WORK/euro.txt"
+run "normalize: tab stops of 0" 2 "--tabs wants" -- normalize "$WORK/euro.txt" --tabs 0
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
 
 # The template authors' guide shows what these commands write today.
