@@ -206,9 +206,9 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     std::string text;
     text.reserve(checked.bytes.size() + 2 * lines.size());  // the size without text blocks
     if (checked.kind == TemplateKind::Nfo) {
-        const std::size_t bound = LaidTextBlocksBound(lines, input.blocks);
-        if (bound > kMaxOutputBytes) {
-            findings.push_back(Make(file, 0, 0, Severity::Problem, "output-size", OutputTooLarge(bound)));
+        std::string tooLarge;
+        if (!LaidTextBlocksFit(lines, input.blocks, tooLarge)) {
+            findings.push_back(Make(file, 0, 0, Severity::Problem, "output-size", tooLarge));
             return;
         }
         CheckTextBlocks(file, lines, input.blocks, findings);

@@ -1,13 +1,18 @@
 #include "cli/cli_render.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <map>
 #include <set>
 
 #include "cli/cli_io.h"
 #include "cli/word_wrap.h"
 #include "model/placeholder_table.h"
+#include "render/brace_groups.h"
+#include "render/field_layout.h"
 #include "render/placement.h"
+#include "render/text.h"
 
 namespace glyphwright::cli {
 namespace {
@@ -89,23 +94,126 @@ RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap) {
     return RenderInput{ReadLineValues(form), WrapTextBlocks(form, wrap)};
 }
 
-std::string OutputTooLarge(std::size_t bound) {
-    const std::string size = bound == static_cast<std::size_t>(-1) ? "more bytes than can be counted"
-                                                                  : std::to_string(bound) + " bytes";
-    return "the NFO could reach " + size + ", over the limit of " + std::to_string(kMaxOutputBytes) +
+std::string OutputTooLarge(std::size_t size) {
+    const std::string bytes = size == static_cast<std::size_t>(-1) ? "more bytes than can be counted"
+                                                                  : "at least " + std::to_string(size) + " bytes";
+    return "the NFO would be " + bytes + ", over the limit of " + std::to_string(kMaxOutputBytes) +
            ": the text blocks repeat every line that holds them once per block line (a shorter text or a wider "
            "--wrap gives fewer)";
+}
+
+namespace {
+
+std::size_t SaturatingAdd(std::size_t a, std::size_t b) {
+    return b > static_cast<std::size_t>(-1) - a ? static_cast<std::size_t>(-1) : a + b;
+}
+
+std::size_t SaturatingMultiply(std::size_t a, std::size_t b) {
+    if (a != 0 && b > static_cast<std::size_t>(-1) / a) return static_cast<std::size_t>(-1);
+    return a * b;
+}
+
+class LaidSize {
+  public:
+    LaidSize(const TextBlockLines& blocks, std::size_t limit) : limit_(limit) {
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            tags_[b] = PlaceholderTag(kTextBlockLetters[b]);
+            // No lines lay in as one empty line, as the expansion takes them.
+            std::map<std::string, std::size_t> counted;
+            for (const std::string& line : blocks[b]) ++counted[line];
+            if (blocks[b].empty()) counted.emplace(std::string(), 1);
+            distinct_[b].assign(counted.begin(), counted.end());
+        }
+    }
+
+    std::size_t Document(const glyphwright::Document& document) {
+        std::size_t total = 0;
+        std::map<std::string, std::size_t> known;  // generated templates repeat their lines
+        for (const std::string& line : document) {
+            const auto found = known.find(line);
+            const std::size_t size = found != known.end() ? found->second : Line(line, 0);
+            if (found == known.end() && HoldsAnyTag(line)) known.emplace(line, size);
+            total = SaturatingAdd(total, size);
+            if (total > limit_) break;
+        }
+        return total;
+    }
+
+  private:
+    bool HoldsAnyTag(const std::string& line) const {
+        for (const std::string& tag : tags_) {
+            if (detail::HoldsGroupIgnoringCase(line, tag)) return true;
+        }
+        return false;
+    }
+
+    // The bytes of one copy once the blocks from `from` on are laid into it.
+    std::size_t Line(const std::string& copy, std::size_t from) {
+        std::size_t b = from;
+        while (b < tags_.size() && !Holds(copy, b)) ++b;
+        if (b == tags_.size()) return copy.size() + 2;
+        bool later = false;
+        for (std::size_t k = b + 1; k < tags_.size(); ++k) later = later || Holds(copy, k);
+        std::size_t total = 0;
+        std::map<std::size_t, std::size_t> plainByLength;
+        for (const auto& [text, count] : distinct_[b]) {
+            // A line that can bring no placeholder, laid into a copy that holds none after this
+            // block, ends the copy: only its length matters, and whether it is placed, which
+            // depends on the length alone.
+            if (!later && IsPlain(text)) {
+                plainByLength[text.size()] += count;
+                continue;
+            }
+            glyphwright::Document one{copy};
+            ExpandTextBlock(one, tags_[b], {text});
+            total = SaturatingAdd(total, SaturatingMultiply(count, Line(one.front(), b + 1)));
+            if (total > limit_) return total;
+        }
+        for (const auto& [length, count] : plainByLength) {
+            const bool placed = PlaceTextBlockLine(copy, tags_[b], length).placement != Placement::NotPlaced;
+            // A value shorter than the placeholder shortens the copy; an empty one is three blanks.
+            const std::size_t shorter = placed && length > 0 && length < 3 ? 3 - length : 0;
+            total = SaturatingAdd(total, SaturatingMultiply(count, copy.size() - shorter + 2));
+        }
+        return total;
+    }
+
+    bool Holds(const std::string& copy, std::size_t block) const {
+        return !copy.empty() && detail::HoldsGroupIgnoringCase(copy, tags_[block]);
+    }
+
+    // Two characters or more and no brace, before and after the code-page conversion: such a
+    // line cannot make a placeholder with what stands beside it.
+    static bool IsPlain(const std::string& text) {
+        if (text.size() == 1) return false;
+        return text.find_first_of("{}") == std::string::npos &&
+               AnsiToOem(text).find_first_of("{}") == std::string::npos;
+    }
+
+    std::size_t limit_;
+    std::array<std::string, kTextBlockCount> tags_;
+    std::array<std::vector<std::pair<std::string, std::size_t>>, kTextBlockCount> distinct_;
+};
+
+}  // namespace
+
+std::size_t LaidTextBlocksSize(const Document& document, const TextBlockLines& blocks, std::size_t limit) {
+    return LaidSize(blocks, limit).Document(document);
+}
+
+bool LaidTextBlocksFit(const Document& document, const TextBlockLines& blocks, std::string& error) {
+    if (LaidTextBlocksBound(document, blocks) <= kMaxOutputBytes) return true;
+    const std::size_t size = LaidTextBlocksSize(document, blocks, kMaxOutputBytes);
+    if (size <= kMaxOutputBytes) return true;
+    error = OutputTooLarge(size);
+    return false;
 }
 
 bool RenderNfoText(std::string_view templateBytes, const RenderInput& input, std::string& text,
                    std::string& error) {
     Document document = ParseDocument(templateBytes);
     RenderDiz(document, input.lineValues);
-    const std::size_t bound = LaidTextBlocksBound(document, input.blocks);
-    if (bound > kMaxOutputBytes) {
-        error = OutputTooLarge(bound);
-        return false;
-    }
+    if (!LaidTextBlocksFit(document, input.blocks, error)) return false;
     LayTextBlocks(document, input.blocks);
     text = DocumentText(document);
     return true;
@@ -121,11 +229,7 @@ bool RenderTemplate(const std::string& file, TemplateKind kind, std::string_view
     RenderDiz(document, input.lineValues);
     WarnUnplacedValues(file, tagsBefore, document, input.lineValues, found);
     if (kind == TemplateKind::Nfo) {
-        const std::size_t bound = LaidTextBlocksBound(document, input.blocks);
-        if (bound > kMaxOutputBytes) {
-            error = OutputTooLarge(bound);
-            return false;
-        }
+        if (!LaidTextBlocksFit(document, input.blocks, error)) return false;
         WarnUnplacedBlockLines(file, document, input.blocks, found);
         LayTextBlocks(document, input.blocks);
     }

@@ -38,7 +38,19 @@ bool RenderTemplate(const std::string& file, TemplateKind kind, std::string_view
 // empty file renders to nothing. One warning per kind, with the count and the first place.
 std::vector<Finding> TemplateReadingWarnings(const std::string& file, std::string_view bytes);
 
-// The message for a rendering that could reach `bound` bytes.
-std::string OutputTooLarge(std::size_t bound);
+// The bytes DocumentText holds after LayTextBlocks on the document, worked out line by line
+// without laying the whole in: each line's copies are counted per distinct block line, since the
+// same line of text laid into the same copy gives the same bytes, and only a copy that still
+// holds a later block's placeholder (its own, or one a block line brought in) is followed
+// further. Exact up to `limit`; past it the counting stops and the result is some number over
+// `limit`. Saturates at SIZE_MAX.
+std::size_t LaidTextBlocksSize(const Document& document, const TextBlockLines& blocks, std::size_t limit);
+
+// Whether laying the blocks in keeps the text within kMaxOutputBytes; when not, false with the
+// message. The quick bound of the engine answers most documents; the exact count the rest.
+bool LaidTextBlocksFit(const Document& document, const TextBlockLines& blocks, std::string& error);
+
+// The message for a rendering of at least `size` bytes.
+std::string OutputTooLarge(std::size_t size);
 
 }  // namespace glyphwright::cli

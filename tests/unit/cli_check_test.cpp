@@ -98,3 +98,35 @@ TEST(CliRenderWarnings, UnplacedValuesAreSaidAndTheBytesStay) {
 
 }  // namespace
 }  // namespace glyphwright::cli
+
+namespace glyphwright::cli {
+namespace {
+
+// The size that decides whether a rendering is refused is the size the rendering has, however
+// the blocks' lines multiply, shorten, fail to fit or bring placeholders in.
+TEST(CliRenderSize, CountsWhatLayingInWrites) {
+    const std::vector<std::string> letters = {"S", "T", "U", "s", "x"};  // wrapped at one column
+    const struct {
+        const char* name;
+        Document document;
+        TextBlockLines blocks;
+    } cases[] = {
+        {"two blocks on a line multiply", {"| {R}      {S}      |", "plain"}, {{{"ab", "abcd", ""}, {"x", "yy"}, {}, {}}}},
+        {"short lines shorten, long ones keep the placeholder",
+         {"|{R}   |", "{U}"}, {{{"a", "ab", "abcdefghij"}, {}, {}, {"", "long line"}}}},
+        {"one-letter lines make the next placeholders", {"{{R}}", "x{{R}}{{S}}y"}, {{letters, letters, letters, letters}}},
+        {"braces in the text bring placeholders", {"| {R}          |"}, {{{"{S}", "a{T}b", "ok"}, {"1", "2"}, {"3"}, {}}}},
+        {"no lines lay in one empty line", {"{R}{S}", ""}, {}},
+        {"a lower-case placeholder repeats its line unchanged", {"| {r} |"}, {{{"ab", "abcd"}, {}, {}, {}}}},
+    };
+    for (const auto& c : cases) {
+        Document laid = c.document;
+        LayTextBlocks(laid, c.blocks);
+        const std::size_t size = DocumentText(laid).size();
+        EXPECT_EQ(LaidTextBlocksSize(c.document, c.blocks, size), size) << c.name;
+        EXPECT_GT(LaidTextBlocksSize(c.document, c.blocks, size - 1), size - 1) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace glyphwright::cli
