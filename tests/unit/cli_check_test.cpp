@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string>
 
+#include "model/form_item.h"
+
 namespace glyphwright::cli {
 namespace {
 
@@ -46,6 +48,68 @@ TEST(CliCheck, DosEndOfFileByteIsReportedOnceAndNotCounted) {
     const std::vector<Finding> findings = CheckDizBytes(tenLines + "\x1A");
     EXPECT_EQ(CountCode(findings, "end-of-file"), 1u);
     EXPECT_EQ(findings.size(), 1u) << findings.back().message;  // no extra line, column or line end
+}
+
+std::vector<Finding> CheckWithProject(const CheckedTemplate& checked, const MemoryProjectForm& form) {
+    CheckRequest request;
+    request.templates.push_back(checked);
+    request.project = &form;
+    request.projectPath = "p.gwp";
+    request.wrap = 70;
+    return CheckTemplates(request);
+}
+
+// Values that move a border or run into the next text are found in text blocks as on single
+// lines; each case is one template line and one value.
+TEST(CliCheck, ValuesThatMoveOrMeetTextAreFound) {
+    const struct {
+        const char* name;
+        const char* line;
+        char letter;
+        const char* value;
+        const char* code;
+        Severity severity;
+    } cases[] = {
+        {"a short block line moves the border", "|  Greet: {U}    |", 'U', "ab", "short-value", Severity::Problem},
+        {"a block line that fills its room", "|  Notes: {T}    |", 'T', "fillsal", "no-blank", Severity::Warning},
+        {"a value that runs into the next label", "| Lang ..: {D}    Type ..: x |", 'D', "English", "no-blank",
+         Severity::Warning},
+        {"a centred value that meets the frame", "|     {A}   |", 'A', "Exactly 9", "no-blank", Severity::Warning},
+    };
+    for (const auto& c : cases) {
+        MemoryProjectForm form;
+        form.SetText(ReleaseField(c.letter), c.value);
+        const std::vector<Finding> findings =
+            CheckWithProject({"t.nfo", TemplateKind::Nfo, std::string(c.line) + "\r\n"}, form);
+        const Finding* found = FindCode(findings, c.code);
+        ASSERT_NE(found, nullptr) << c.name;
+        EXPECT_EQ(found->severity, c.severity) << c.name;
+        EXPECT_EQ(found->line, 1u) << c.name;
+    }
+    MemoryProjectForm roomy;
+    roomy.SetText(ReleaseField('D'), "Englis");  // one blank left before the label
+    EXPECT_EQ(FindCode(CheckWithProject({"t.nfo", TemplateKind::Nfo, "| Lang ..: {D}    Type ..: x |\r\n"}, roomy),
+                       "no-blank"),
+              nullptr);
+}
+
+// A DIZ shows no text block, so what a text block loses is no problem of a DIZ.
+TEST(CliCheck, DizIsNotBlamedForTextBlocks) {
+    MemoryProjectForm form;
+    form.SetText(ReleaseField('T'), "5 \x80");
+    form.SetText(ReleaseField('A'), "x");
+    EXPECT_EQ(CountCode(CheckWithProject({"t.diz", TemplateKind::Diz, "{A} {T}\r\n"}, form), "not-in-oem"), 0u);
+    EXPECT_EQ(CountCode(CheckWithProject({"t.nfo", TemplateKind::Nfo, "{A} {T}\r\n"}, form), "not-in-oem"), 1u);
+}
+
+// The rendering copies a final 1A as a last line: the result's lines are counted as written.
+TEST(CliCheck, ResultCountsTheEndOfFileLine) {
+    std::string tenLines;
+    for (int i = 0; i < 10; ++i) tenLines += "x\r\n";
+    MemoryProjectForm form;
+    const std::vector<Finding> findings = CheckWithProject({"t.diz", TemplateKind::Diz, tenLines + "\x1A"}, form);
+    ASSERT_EQ(CountCode(findings, "diz-height"), 1u);
+    EXPECT_NE(FindCode(findings, "diz-height")->message.find("result has 11 lines"), std::string::npos);
 }
 
 }  // namespace
