@@ -81,6 +81,10 @@ printf '\342\225\224\342\225\220\342\225\227\n\342\225\221\t{A}\n' | timeout 60 
 check "normalize reads standard input and writes CP437 with CR LF" sh -c "printf '\311\315\273\r\n\272       {A}\r\n' | cmp -s - '$WORK/norm.nfo'"
 check "normalize says what it changed" grep -q "read as UTF-8" "$WORK/err"
 printf '5 \342\202\254\n' >"$WORK/euro.txt"
+timeout 60 "$CLI" normalize "$ROOT/docs/examples/art.txt" --pad --out "$WORK/art.nfo" 2>/dev/null
+check "normalize gives the guide's template" cmp -s "$WORK/art.nfo" "$ROOT/docs/examples/art.nfo"
+run "the guide's template checks clean" 0 "" -- check --nfo "$WORK/art.nfo"
+check "with no problem or warning" sh -c "! grep -qE 'problem|warning' '$WORK/out'"
 run "normalize: no CP437 byte is exit 1" 1 "euro.txt:1:3: problem: U+20AC" -- normalize "$WORK/euro.txt"
 run "normalize: tab stops of 0" 2 "--tabs wants" -- normalize "$WORK/euro.txt" --tabs 0
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
