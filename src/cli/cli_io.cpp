@@ -1,6 +1,8 @@
 #include "cli/cli_io.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/files.h"
 
@@ -74,7 +76,10 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
         }
         return true;
     }
+    std::vector<std::string> made;
+    if (!MakeFolders(platform::FolderPart(path), made, error)) return false;
     const platform::FileStatus status = platform::WriteOutputFile(path, bytes);
+    if (!status.Ok()) RemoveFolders(made);
     if (status.error == platform::FileError::IsAFolder) {
         error = ShownPath(path) + ": is a folder; give a file name";
         return false;
@@ -84,6 +89,49 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
         return false;
     }
     return true;
+}
+
+namespace {
+
+// The path without separators at its end, "" for none left; a root ("/", "C:\\") stays.
+std::string WithoutTrailingSeparators(std::string folder) {
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\') && folder[folder.size() - 2] != ':') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+}  // namespace
+
+bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std::string& error) {
+    // The missing folders from the deepest up to the first that exists.
+    std::vector<std::string> missing;
+    for (std::string at = WithoutTrailingSeparators(folder); !at.empty() && !platform::DirectoryExists(at);) {
+        if (platform::FileExists(at)) {
+            error = ShownPath(at) + ": is a file, not a folder to write into";
+            return false;
+        }
+        missing.push_back(at);
+        const std::string parent = WithoutTrailingSeparators(platform::FolderPart(at));
+        if (parent == at) break;
+        at = parent;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        const platform::FileStatus status = platform::CreateFolder(*it);
+        if (!status.Ok()) {
+            error = ShownPath(*it) + ": the folder cannot be created: " + platform::DescribeFileStatus(status);
+            RemoveFolders(made);
+            return false;
+        }
+        made.insert(made.begin(), *it);
+    }
+    return true;
+}
+
+void RemoveFolders(std::vector<std::string>& made) {
+    std::error_code ignored;
+    for (const std::string& folder : made) std::filesystem::remove(folder, ignored);  // only if empty
+    made.clear();
 }
 
 bool UsableFileName(std::string_view name, std::string& why) {

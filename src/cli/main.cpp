@@ -15,6 +15,7 @@
 #include "cli/cli_io.h"
 #include "cli/cli_render.h"
 #include "cli/date_options.h"
+#include "cli/nearest_name.h"
 #include "cli/normalize.h"
 #include "cli/png_export.h"
 #include "cli/project_values.h"
@@ -130,7 +131,10 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             if (arg == candidate.name) rule = &candidate;
         }
         if (!rule) {
-            error = "unknown option " + arg + " for " + argv[1];
+            std::vector<std::string> names;
+            for (const OptionRule& candidate : rules) names.push_back(candidate.name);
+            const std::string nearest = NearestName(arg, names);
+            error = "unknown option " + arg + " for " + argv[1] + (nearest.empty() ? "" : "; did you mean " + nearest + "?");
             return false;
         }
         if (!rule->repeatable && parsed.Has(arg)) {
@@ -155,6 +159,16 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
         parsed.options.emplace(arg, argv[++i]);
     }
     return true;
+}
+
+// Standard input can be read once: "-" may stand for one input only.
+bool StandardInputOnce(const Arguments& args, std::string& error) {
+    int count = 0;
+    for (const char* option : {"--project", "--nfo", "--diz"}) {
+        for (const std::string& value : args.Values(option)) count += value == "-";
+    }
+    if (count > 1) error = "\"-\" (standard input) stands for more than one input";
+    return count <= 1;
 }
 
 // --wrap N: a number of columns, 0 for none.
@@ -219,7 +233,7 @@ bool WritePng(const Arguments& args, std::string_view cp437, const std::string& 
 
 // Writes the NFO (named after Team Name, as "Save NFO && DIZ" names it) and File_ID.diz into
 // the --out folder. Nothing is left half-written: when the DIZ cannot be written, the NFO
-// goes back to what it was, and a folder made for them goes again.
+// goes back to what it was, and folders made for them go again.
 int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std::string& nfo,
                  const std::string& diz) {
     const std::string folder = args.Value("--out");
@@ -228,16 +242,8 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
     if (args.Has("--nfo") && !UsableFileName(team, error)) {
         return Fail("Team Name {F} \"" + ShownPath(team) + "\" cannot name the NFO file: " + error);
     }
-    bool madeFolder = false;
-    if (!platform::DirectoryExists(folder)) {
-        if (platform::FileExists(folder)) return Fail(ShownPath(folder) + ": is a file, not a folder to write into");
-        const platform::FileStatus made = platform::CreateFolder(folder);
-        if (!made.Ok()) {
-            return Fail(ShownPath(folder) + ": the output folder cannot be created: " +
-                        platform::DescribeFileStatus(made));
-        }
-        madeFolder = true;
-    }
+    std::vector<std::string> madeFolders;
+    if (!MakeFolders(folder, madeFolders, error)) return Fail(error);
     const std::string nfoPath = JoinPath(folder, team + ".nfo");
     // Only a plain file is kept to put back; a device, a pipe or a link to one is written
     // through and never removed.
@@ -252,7 +258,7 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
         } else if (newNfo) {
             std::filesystem::remove(nfoPath, ignored);
         }
-        if (madeFolder) std::filesystem::remove(folder, ignored);
+        RemoveFolders(madeFolders);
     };
     if (args.Has("--nfo") && !WriteOutput(nfoPath, nfo, error)) {
         const std::string reason = error;
@@ -271,6 +277,7 @@ int Render(const Arguments& args) {
     if (!args.positional.empty()) return UsageError("render takes no file without an option: " + args.positional[0]);
     if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("render needs --nfo and/or --diz");
     std::string error;
+    if (!StandardInputOnce(args, error)) return UsageError(error);
     std::size_t wrap = 0;
     if (!ParseWrap(args, wrap, error)) return UsageError(error);
     MemoryProjectForm form;
@@ -292,9 +299,9 @@ int Render(const Arguments& args) {
         return Fail(error);
     }
 
-    if (args.Has("--png")) {
-        if (!args.Has("--nfo")) return UsageError("render --png draws the NFO: give --nfo");
-        if (!WritePng(args, nfo, args.Value("--png"), error)) return Fail(error);
+    // The picture is of the NFO, or of the DIZ when that is all there is.
+    if (args.Has("--png") && !WritePng(args, args.Has("--nfo") ? nfo : diz, args.Value("--png"), error)) {
+        return Fail(error);
     }
     if (!args.Has("--out")) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
@@ -355,6 +362,7 @@ int Check(const Arguments& args) {
     if (!args.positional.empty()) return UsageError("check takes no file without an option: " + args.positional[0]);
     if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("check needs --nfo and/or --diz");
     std::string error;
+    if (!StandardInputOnce(args, error)) return UsageError(error);
     CheckRequest request;
     if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
     MemoryProjectForm form;
@@ -434,7 +442,8 @@ int Run(int argc, char** argv) {
         }
         return Export(args);
     }
-    return UsageError("unknown command \"" + command + "\"");
+    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export"});
+    return UsageError("unknown command \"" + command + "\"" + (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }
 
 }  // namespace

@@ -101,6 +101,7 @@ check "check names the placeholder" grep -q "{A} value of .* is not placed" "$WO
 run "no command" 2 "no command" --
 run "unknown command" 2 "unknown command" -- frobnicate
 run "unknown option" 2 "unknown option --bogus" -- render --bogus x
+run "an unknown option names the nearest" 2 "did you mean --project?" -- render --prject x --nfo "$T/Classic.nfo"
 run "render without template" 2 "needs --nfo" -- render --project "$WORK/p.gwp"
 run "bad wrap" 2 "--wrap" -- render --nfo "$T/Classic.nfo" --wrap abc
 run "export without format" 2 "--utf8" -- export "$T/Classic.nfo"
@@ -145,8 +146,19 @@ if [ "$(id -u)" != 0 ]; then
   run "unwritable folder" 2 "cannot be written" -- render --nfo "$T/Classic.nfo" --project "$WORK/p.gwp" --out "$WORK/ro"
 fi
 run "output folder is a file" 2 "p.gwp: is a file, not a folder" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --out "$WORK/p.gwp"
-run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
+run "export makes missing folders" 0 "" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
+check "the file is in them" test -s "$WORK/no/such/dir/x.txt"
+run "a file where a folder should be" 2 "p.gwp: is a file" -- export "$T/Classic.nfo" --utf8 --out "$WORK/p.gwp/x.txt"
+run "render --out makes missing folders" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --out "$WORK/deep/er/rel"
+check "the NFO is in them" test -s "$WORK/deep/er/rel/XYZ.nfo"
 run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
+
+run "render --png draws the DIZ without an NFO" 0 "" -- render --project "$WORK/p.gwp" --diz "$T/Compact.diz" --png "$WORK/diz.png"
+diz_lines=$(tr -cd '\r' <"$T/Compact.diz" | wc -c)
+check "the picture is the DIZ's height" sh -c "od -An -tx1 -j20 -N4 '$WORK/diz.png' | tr -d ' \n' | grep -qx \"$(printf '%08x' $((16 * diz_lines)))\""
+"$CLI" render --project "$WORK/p.gwp" --nfo - <"$T/Classic.nfo" >"$WORK/stdin.nfo" 2>"$WORK/err"
+check "a template from standard input" cmp -s "$WORK/stdin.nfo" "$WORK/stdout.nfo"
+run "standard input once only" 2 "more than one input" -- render --project - --nfo -
 
 # --- a project read from a pipe is read once, whole -----------------------------------------
 cat "$WORK/p.gwp" | "$CLI" render --project /dev/stdin --nfo "$T/Classic.nfo" >"$WORK/piped.nfo" 2>"$WORK/err"
