@@ -69,16 +69,20 @@ std::string RoomFix(const std::string& line, std::size_t tag) {
 // A value placed over [start, start + length) of `after` that took blanks from beside its
 // placeholder (at `tag`) and now meets other text with none between reads as one word with it:
 // "English, German, FrenchType ...:". Each side is looked at where blanks were taken.
-void CheckTouching(const std::string& file, std::size_t lineNumber, const std::string& after, std::size_t tag,
-                   std::size_t start, std::size_t length, const std::string& what, FindingList& findings) {
-    const bool tookLeft = start < tag, tookRight = start + length > tag + 3;
+void CheckTouching(const std::string& file, std::size_t lineNumber, const std::string& after,
+                   std::size_t tag, std::size_t start, std::size_t length, const std::string& what,
+                   FindingList& findings) {
+    const bool tookLeft = start < tag;
+    const bool tookRight = start + length > tag + 3;
     const std::size_t end = start + length;
     const bool meetsLeft = tookLeft && start > 0 && after[start - 1] != ' ' && after[start] != ' ';
-    const bool meetsRight = tookRight && end < after.size() && after[end] != ' ' && after[end - 1] != ' ';
+    const bool meetsRight =
+        tookRight && end < after.size() && after[end] != ' ' && after[end - 1] != ' ';
     if (!meetsLeft && !meetsRight) return;
     const char met = meetsRight ? after[end] : after[start - 1];
     findings.push_back(Make(file, lineNumber, tag + 1, Severity::Warning, "no-blank",
-                            what + " fills its room and meets " + ShowOem(static_cast<unsigned char>(met)) +
+                            what + " fills its room and meets " +
+                                ShowOem(static_cast<unsigned char>(met)) +
                                 " with no blank between; one character less keeps one"));
 }
 
@@ -101,20 +105,23 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
         if (value.find(tag) == std::string::npos) {
             for (std::size_t at = after.find(tag); at != std::string::npos; at = after.find(tag, at + 3)) {
                 const std::size_t roomAt = std::min(at, before.size() - 3);
-                findings.push_back(Make(file, lineNumber, at + 1, Severity::Problem, "not-placed",
-                                        tag + " value of " + to_string(length) + " characters is not placed: room " +
-                                            to_string(RoomAt(before, roomAt).centred) + " centred, " +
-                                            to_string(RoomAt(before, roomAt).aligned) +
-                                            " aligned; the placeholder stays" + RoomFix(before, roomAt)));
+                findings.push_back(Make(
+                    file, lineNumber, at + 1, Severity::Problem, "not-placed",
+                    tag + " value of " + to_string(length) + " characters is not placed: room " +
+                        to_string(RoomAt(before, roomAt).centred) + " centred, " +
+                        to_string(RoomAt(before, roomAt).aligned) +
+                        " aligned; the placeholder stays" + RoomFix(before, roomAt)));
             }
             // A value of the placeholder's width or more keeps the line's length, so it stands
             // where the placeholder stood, centred over it or starting at it.
             const std::string oem = AnsiToOem(value);
             if (length > 3) {
-                for (std::size_t at = before.find(tag); at != std::string::npos; at = before.find(tag, at + 3)) {
+                for (std::size_t at = before.find(tag); at != std::string::npos;
+                     at = before.find(tag, at + 3)) {
                     const std::size_t left = (length - 3) / 2;
-                    const bool centred = at >= left && after.compare(at - left, length, oem) == 0 &&
-                                         before.compare(at - left, left, std::string(left, ' ')) == 0;
+                    const bool centred =
+                        at >= left && after.compare(at - left, length, oem) == 0 &&
+                        before.compare(at - left, left, std::string(left, ' ')) == 0;
                     if (!centred && after.compare(at, length, oem) != 0) continue;
                     CheckTouching(file, lineNumber, after, at, centred ? at - left : at, length,
                                   tag + " value of " + to_string(length) + " characters", findings);
@@ -147,17 +154,20 @@ void CheckTextBlocks(const std::string& file, const Document& substituted, const
             for (std::size_t j = 0; j < blocks[b].size(); ++j) {
                 const std::string& fieldLine = blocks[b][j];
                 const std::size_t length = fieldLine.empty() ? 3 : fieldLine.size();
-                const std::string what = tag + " line " + to_string(j + 1) + " of " + to_string(length) + " characters";
+                const std::string what =
+                    tag + " line " + to_string(j + 1) + " of " + to_string(length) + " characters";
                 const PlacementChoice choice = PlaceTextBlockLine(line, tag, fieldLine.size());
                 if (choice.placement == Placement::NotPlaced) {
-                    findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
-                                            what + " is not placed: room " + to_string(room.centred) + " centred, " +
-                                                to_string(room.aligned) + " aligned; that copy keeps the placeholder" +
-                                                RoomFix(line, at)));
+                    findings.push_back(
+                        Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
+                             what + " is not placed: room " + to_string(room.centred) +
+                                 " centred, " + to_string(room.aligned) +
+                                 " aligned; that copy keeps the placeholder" + RoomFix(line, at)));
                 } else if (length < 3 && followed) {
                     // As with a single-line value: the copy is shorter and its border moves in.
                     findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "short-value",
-                                            what + " shortens that copy by " + to_string(3 - length) +
+                                            what + " shortens that copy by " +
+                                                to_string(3 - length) +
                                                 ": what follows it moves left"));
                 } else if (length > 3) {
                     const std::size_t start = line.find(choice.searchText);
@@ -176,10 +186,11 @@ void CheckLostCharacters(const CheckRequest& request, FindingList& findings) {
     for (const Placeholder& field : kPlaceholders) {
         const char letter = field.letter;
         // A value no template shows loses nothing: a DIZ never shows the text blocks.
-        const bool shown = std::any_of(request.templates.begin(), request.templates.end(), [&](const CheckedTemplate& t) {
-            return (t.kind == TemplateKind::Nfo || !IsTextBlock(letter)) &&
-                   t.bytes.find(PlaceholderTag(letter)) != std::string::npos;
-        });
+        const bool shown = std::any_of(
+            request.templates.begin(), request.templates.end(), [&](const CheckedTemplate& t) {
+                return (t.kind == TemplateKind::Nfo || !IsTextBlock(letter)) &&
+                       t.bytes.find(PlaceholderTag(letter)) != std::string::npos;
+            });
         if (!shown) continue;
         const std::string value = request.project->GetText(ReleaseField(letter));
         const std::string oem = AnsiToOem(value);
@@ -318,21 +329,26 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     const std::string_view text = isTemplate ? WithoutEndOfFile(bytes) : std::string_view(bytes);
     // A template's own bytes are what normalize rewrites; a result's come from the values.
     const auto Fix = [isTemplate](const char* what) {
-        return isTemplate ? std::string(" (glyphwright-cli normalize ") + what + ")" : std::string();
+        return isTemplate ? std::string(" (glyphwright-cli normalize ") + what + ")"
+                          : std::string();
     };
     if (isTemplate) {
         if (bytes.empty()) {
-            findings.push_back(Make(file, 0, 0, Severity::Warning, "empty", "the template is empty; so is its rendering"));
+            findings.push_back(Make(file, 0, 0, Severity::Warning, "empty",
+                                    "the template is empty; so is its rendering"));
         }
         if (text.size() < bytes.size()) {
-            findings.push_back(Make(file, 0, 0, Severity::Problem, "end-of-file",
-                                    "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
-                                    "last line with an arrow, and it is not counted here" + Fix("drops it")));
+            findings.push_back(
+                Make(file, 0, 0, Severity::Problem, "end-of-file",
+                     "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
+                     "last line with an arrow, and it is not counted here" +
+                         Fix("drops it")));
         }
         if (text.substr(0, 3) == "\xEF\xBB\xBF" || text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
-            findings.push_back(Make(file, 1, 1, Severity::Problem, "bom",
-                                    "starts with a byte-order mark; it is copied into the NFO as art characters" +
-                                        Fix("decodes the file and drops it")));
+            findings.push_back(
+                Make(file, 1, 1, Severity::Problem, "bom",
+                     "starts with a byte-order mark; it is copied into the NFO as art characters" +
+                         Fix("decodes the file and drops it")));
         }
     }
     // Files from git and Unix editors end every line with LF alone: one finding says so, and
@@ -341,8 +357,9 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     if (lfOnly) {
         const std::size_t count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
         findings.push_back(Make(file, 0, 0, Severity::Problem, "line-end",
-                                to_string(count) + " line(s) end with LF alone, none with CR LF; the window "
-                                                   "and the renderer take the whole file as one line" +
+                                to_string(count) +
+                                    " line(s) end with LF alone, none with CR LF; the window "
+                                    "and the renderer take the whole file as one line" +
                                     Fix("writes CR LF")));
     }
     std::size_t line = 1, column = 1, tabsOnLine = 0, tabColumn = 0;
@@ -350,7 +367,8 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     auto endLine = [&]() {
         if (tabsOnLine > 0) {
             findings.push_back(Make(file, line, tabColumn, Severity::Problem, "tab",
-                                    to_string(tabsOnLine) + " tab(s); viewers expand them differently" +
+                                    to_string(tabsOnLine) +
+                                        " tab(s); viewers expand them differently" +
                                         Fix("expands them, --tabs N")));
         }
         tabsOnLine = 0;
@@ -364,12 +382,14 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
             const bool crcrlf = i + 2 < text.size() && text[i + 1] == '\r' && text[i + 2] == '\n';
             if (crcrlf) {
                 findings.push_back(Make(file, line, column, Severity::Problem, "cr-cr-lf",
-                                        "line ends with CR CR LF; it reads as an extra empty line" + Fix("writes CR LF")));
+                                        "line ends with CR CR LF; it reads as an extra empty line" +
+                                            Fix("writes CR LF")));
             } else if (!crlf) {
                 const bool previousWasCr = i > 0 && text[i - 1] == '\r';
                 if (!previousWasCr) {
-                    findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
-                                            "line ends with a lone CR, not CR LF" + Fix("writes CR LF")));
+                    findings.push_back(
+                        Make(file, line, column, Severity::Problem, "line-end",
+                             "line ends with a lone CR, not CR LF" + Fix("writes CR LF")));
                 }
             }
             if (crlf) ++i;
@@ -381,16 +401,18 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
             continue;
         }
         if (c == '\n') {
-            findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
-                                    "lone LF inside the line; the renderer does not break here" + Fix("writes CR LF")));
+            findings.push_back(Make(
+                file, line, column, Severity::Problem, "line-end",
+                "lone LF inside the line; the renderer does not break here" + Fix("writes CR LF")));
         } else if (c == '\t') {
             if (tabsOnLine++ == 0) tabColumn = column;
         } else if (c == '\0' && !nulReported) {
             nulReported = true;
-            findings.push_back(Make(file, line, column, Severity::Problem, "nul",
-                                    line == 1 && column == 1 ? "NUL byte at the start: the rendering is empty"
-                                    : column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
-                                                : "NUL byte: the rest of this line is dropped"));
+            findings.push_back(Make(
+                file, line, column, Severity::Problem, "nul",
+                line == 1 && column == 1 ? "NUL byte at the start: the rendering is empty"
+                : column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
+                              : "NUL byte: the rest of this line is dropped"));
         }
         ++column;
     }
@@ -408,10 +430,11 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
                 at = i + 1;
             }
         }
-        findings.push_back(Make(file, lineOf, utf8.firstOffset - at + 1, Severity::Problem, "utf8",
-                                "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
-                                    " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437" +
-                                    Fix("converts the file to CP437 if it is UTF-8 text")));
+        findings.push_back(
+            Make(file, lineOf, utf8.firstOffset - at + 1, Severity::Problem, "utf8",
+                 "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
+                     " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437" +
+                     Fix("converts the file to CP437 if it is UTF-8 text")));
     }
     return findings.Take();
 }
@@ -440,7 +463,8 @@ std::string FindingsJson(const std::vector<Finding>& findings) {
         out += '}';
     }
     out += findings.empty() ? "],\n" : "\n  ],\n";
-    out += "  \"problems\": " + to_string(problems) + ",\n  \"warnings\": " + to_string(warnings) + "\n}\n";
+    out += "  \"problems\": " + to_string(problems) + ",\n  \"warnings\": " + to_string(warnings) +
+           "\n}\n";
     return out;
 }
 

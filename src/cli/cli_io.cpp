@@ -25,7 +25,8 @@ bool ReadStandardInput(std::size_t limit, std::string& bytes, std::string& error
     for (;;) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
         if (got > limit - content.size()) {
-            error = "standard input: too large: over the limit of " + std::to_string(limit) + " bytes";
+            error =
+                "standard input: too large: over the limit of " + std::to_string(limit) + " bytes";
             return false;
         }
         content.append(chunk, got);
@@ -95,7 +96,8 @@ namespace {
 
 // The path without separators at its end, "" for none left; a root ("/", "C:\\") stays.
 std::string WithoutTrailingSeparators(std::string folder) {
-    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\') && folder[folder.size() - 2] != ':') {
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\') &&
+           folder[folder.size() - 2] != ':') {
         folder.pop_back();
     }
     return folder;
@@ -106,7 +108,8 @@ std::string WithoutTrailingSeparators(std::string folder) {
 bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std::string& error) {
     // The missing folders from the deepest up to the first that exists.
     std::vector<std::string> missing;
-    for (std::string at = WithoutTrailingSeparators(folder); !at.empty() && !platform::DirectoryExists(at);) {
+    for (std::string at = WithoutTrailingSeparators(folder);
+         !at.empty() && !platform::DirectoryExists(at);) {
         if (platform::FileExists(at)) {
             error = ShownPath(at) + ": is a file, not a folder to write into";
             return false;
@@ -119,7 +122,8 @@ bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std:
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
         const platform::FileStatus status = platform::CreateFolder(*it);
         if (!status.Ok()) {
-            error = ShownPath(*it) + ": the folder cannot be created: " + platform::DescribeFileStatus(status);
+            error = ShownPath(*it) +
+                    ": the folder cannot be created: " + platform::DescribeFileStatus(status);
             RemoveFolders(made);
             return false;
         }
@@ -130,7 +134,8 @@ bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std:
 
 void RemoveFolders(std::vector<std::string>& made) {
     std::error_code ignored;
-    for (const std::string& folder : made) std::filesystem::remove(folder, ignored);  // only if empty
+    for (const std::string& folder : made)
+        std::filesystem::remove(folder, ignored);  // only if empty
     made.clear();
 }
 

@@ -19,7 +19,8 @@ namespace {
 
 using std::to_string;
 
-Finding Warn(const std::string& file, std::size_t line, std::size_t column, const char* code, std::string message) {
+Finding Warn(const std::string& file, std::size_t line, std::size_t column, const char* code,
+             std::string message) {
     return Finding{file, line, column, Severity::Warning, code, std::move(message)};
 }
 
@@ -38,8 +39,8 @@ std::vector<std::uint32_t> LineTags(const Document& document) {
 
 // A tag still in a line after the single-line pass is a value that did not fit (unless a value
 // brought its own tag in, which says nothing about room).
-void WarnUnplacedValues(const std::string& file, const std::vector<std::uint32_t>& before, const Document& after,
-                        const FieldTable& values, FindingList& warnings) {
+void WarnUnplacedValues(const std::string& file, const std::vector<std::uint32_t>& before,
+                        const Document& after, const FieldTable& values, FindingList& warnings) {
     const FieldTable& tags = LineValueTags();
     std::uint32_t brought = 0;
     for (std::size_t k = 0; k < tags.size(); ++k) {
@@ -60,8 +61,8 @@ void WarnUnplacedValues(const std::string& file, const std::vector<std::uint32_t
     }
 }
 
-void WarnUnplacedBlockLines(const std::string& file, const Document& substituted, const TextBlockLines& blocks,
-                            FindingList& warnings) {
+void WarnUnplacedBlockLines(const std::string& file, const Document& substituted,
+                            const TextBlockLines& blocks, FindingList& warnings) {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const std::string tag = PlaceholderTag(kTextBlockLetters[b]);
         const std::set<std::string> distinct(blocks[b].begin(), blocks[b].end());
@@ -70,16 +71,20 @@ void WarnUnplacedBlockLines(const std::string& file, const Document& substituted
             if (at == std::string::npos) continue;
             std::size_t lost = 0, longest = 0;
             for (const std::string& fieldLine : distinct) {
-                if (PlaceTextBlockLine(substituted[n], tag, fieldLine.size()).placement != Placement::NotPlaced) continue;
-                const auto copies = static_cast<std::size_t>(std::count(blocks[b].begin(), blocks[b].end(), fieldLine));
+                if (PlaceTextBlockLine(substituted[n], tag, fieldLine.size()).placement !=
+                    Placement::NotPlaced)
+                    continue;
+                const auto copies = static_cast<std::size_t>(
+                    std::count(blocks[b].begin(), blocks[b].end(), fieldLine));
                 lost += copies;
                 longest = std::max(longest, std::max<std::size_t>(fieldLine.size(), 3));
             }
             if (lost == 0) continue;
-            warnings.push_back(Warn(file, n + 1, at + 1, "not-placed",
-                                    tag + ": " + to_string(lost) + " of its " + to_string(blocks[b].size()) +
-                                        " line(s) have no room here (the longest " + to_string(longest) +
-                                        " characters); those copies keep the placeholder and lose the text"));
+            warnings.push_back(
+                Warn(file, n + 1, at + 1, "not-placed",
+                     tag + ": " + to_string(lost) + " of its " + to_string(blocks[b].size()) +
+                         " line(s) have no room here (the longest " + to_string(longest) +
+                         " characters); those copies keep the placeholder and lose the text"));
         }
     }
 }
@@ -95,10 +100,12 @@ RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap) {
 }
 
 std::string OutputTooLarge(std::size_t size) {
-    const std::string bytes = size == static_cast<std::size_t>(-1) ? "more bytes than can be counted"
-                                                                  : "at least " + std::to_string(size) + " bytes";
+    const std::string bytes = size == static_cast<std::size_t>(-1)
+                                  ? "more bytes than can be counted"
+                                  : "at least " + std::to_string(size) + " bytes";
     return "the NFO would be " + bytes + ", over the limit of " + std::to_string(kMaxOutputBytes) +
-           ": the text blocks repeat every line that holds them once per block line (a shorter text or a wider "
+           ": the text blocks repeat every line that holds them once per block line (a shorter "
+           "text or a wider "
            "--wrap gives fewer)";
 }
 
@@ -126,7 +133,7 @@ class LaidSize {
         }
     }
 
-    std::size_t Document(const glyphwright::Document& document) {
+    std::size_t Total(const Document& document) {
         std::size_t total = 0;
         std::map<std::string, std::size_t> known;  // generated templates repeat their lines
         for (const std::string& line : document) {
@@ -164,13 +171,14 @@ class LaidSize {
                 plainByLength[text.size()] += count;
                 continue;
             }
-            glyphwright::Document one{copy};
+            Document one{copy};
             ExpandTextBlock(one, tags_[b], {text});
             total = SaturatingAdd(total, SaturatingMultiply(count, Line(one.front(), b + 1)));
             if (total > limit_) return total;
         }
         for (const auto& [length, count] : plainByLength) {
-            const bool placed = PlaceTextBlockLine(copy, tags_[b], length).placement != Placement::NotPlaced;
+            const bool placed =
+                PlaceTextBlockLine(copy, tags_[b], length).placement != Placement::NotPlaced;
             // A value shorter than the placeholder shortens the copy; an empty one is three blanks.
             const std::size_t shorter = placed && length > 0 && length < 3 ? 3 - length : 0;
             total = SaturatingAdd(total, SaturatingMultiply(count, copy.size() - shorter + 2));
@@ -197,8 +205,9 @@ class LaidSize {
 
 }  // namespace
 
-std::size_t LaidTextBlocksSize(const Document& document, const TextBlockLines& blocks, std::size_t limit) {
-    return LaidSize(blocks, limit).Document(document);
+std::size_t LaidTextBlocksSize(const Document& document, const TextBlockLines& blocks,
+                               std::size_t limit) {
+    return LaidSize(blocks, limit).Total(document);
 }
 
 bool LaidTextBlocksFit(const Document& document, const TextBlockLines& blocks, std::string& error) {
@@ -223,7 +232,8 @@ bool RenderTemplate(const std::string& file, TemplateKind kind, std::string_view
                     const RenderInput& input, std::string& text, std::vector<Finding>& warnings,
                     std::string& error) {
     FindingList found;
-    for (Finding& warning : TemplateReadingWarnings(file, templateBytes)) found.push_back(std::move(warning));
+    for (Finding& warning : TemplateReadingWarnings(file, templateBytes))
+        found.push_back(std::move(warning));
     Document document = ParseDocument(templateBytes);
     const std::vector<std::uint32_t> tagsBefore = LineTags(document);
     RenderDiz(document, input.lineValues);
@@ -245,13 +255,16 @@ std::vector<Finding> TemplateReadingWarnings(const std::string& file, std::strin
         warnings.push_back(Warn(file, 0, 0, "empty", "the template is empty; so is its rendering"));
         return warnings;
     }
-    const bool lfOnly = bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos;
+    const bool lfOnly =
+        bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos;
     std::size_t line = 1, column = 1;
     std::size_t loneLf = 0, loneLfLine = 0, crCrLf = 0, crCrLfLine = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\r') {
-            if (i + 2 < bytes.size() && bytes[i + 1] == '\r' && bytes[i + 2] == '\n' && crCrLf++ == 0) crCrLfLine = line;
+            if (i + 2 < bytes.size() && bytes[i + 1] == '\r' && bytes[i + 2] == '\n' &&
+                crCrLf++ == 0)
+                crCrLfLine = line;
             if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             ++line;
             column = 1;
@@ -259,12 +272,14 @@ std::vector<Finding> TemplateReadingWarnings(const std::string& file, std::strin
         }
         if (c == '\n' && loneLf++ == 0) loneLfLine = line;
         if (c == '\0') {
-            warnings.push_back(Warn(file, line, column, "nul",
-                                    line == 1 && column == 1 ? "NUL byte at the start: the renderer reads nothing after it, "
-                                                               "and the rendering is empty"
-                                    : column == 1 ? "NUL byte at the start of a line: the renderer drops that line and "
-                                                    "the rest of the file"
-                                                  : "NUL byte: the renderer drops the rest of this line"));
+            warnings.push_back(Warn(
+                file, line, column, "nul",
+                line == 1 && column == 1
+                    ? "NUL byte at the start: the renderer reads nothing after it, "
+                      "and the rendering is empty"
+                : column == 1 ? "NUL byte at the start of a line: the renderer drops that line and "
+                                "the rest of the file"
+                              : "NUL byte: the renderer drops the rest of this line"));
             if (column == 1) break;
             // The rest of the line is gone; its later bytes say nothing more.
             while (i + 1 < bytes.size() && bytes[i + 1] != '\r') ++i;
@@ -272,18 +287,23 @@ std::vector<Finding> TemplateReadingWarnings(const std::string& file, std::strin
         ++column;
     }
     if (lfOnly) {
-        warnings.push_back(Warn(file, 0, 0, "line-end",
-                                to_string(loneLf) + " line(s) end with LF alone, none with CR LF: the renderer takes the "
-                                                    "whole file as one line (glyphwright-cli normalize writes CR LF)"));
+        warnings.push_back(
+            Warn(file, 0, 0, "line-end",
+                 to_string(loneLf) +
+                     " line(s) end with LF alone, none with CR LF: the renderer takes the "
+                     "whole file as one line (glyphwright-cli normalize writes CR LF)"));
     } else if (loneLf > 0) {
-        warnings.push_back(Warn(file, loneLfLine, 0, "line-end",
-                                to_string(loneLf) + " LF(s) alone among CR LF line ends (the first here): the renderer "
-                                                    "breaks no line there (glyphwright-cli normalize writes CR LF)"));
+        warnings.push_back(Warn(
+            file, loneLfLine, 0, "line-end",
+            to_string(loneLf) + " LF(s) alone among CR LF line ends (the first here): the renderer "
+                                "breaks no line there (glyphwright-cli normalize writes CR LF)"));
     }
     if (crCrLf > 0) {
-        warnings.push_back(Warn(file, crCrLfLine, 0, "cr-cr-lf",
-                                to_string(crCrLf) + " line(s) end with CR CR LF (the first here): the renderer reads "
-                                                    "each as one more, empty, line (glyphwright-cli normalize writes CR LF)"));
+        warnings.push_back(
+            Warn(file, crCrLfLine, 0, "cr-cr-lf",
+                 to_string(crCrLf) +
+                     " line(s) end with CR CR LF (the first here): the renderer reads "
+                     "each as one more, empty, line (glyphwright-cli normalize writes CR LF)"));
     }
     return warnings;
 }

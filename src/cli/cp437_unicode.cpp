@@ -78,7 +78,8 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 std::optional<unsigned char> UnicodeToCp1252(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<unsigned char>(codePoint);
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
     for (unsigned i = 0; i < 32; ++i) {
         if (kCp1252High[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
     }
@@ -103,7 +104,8 @@ std::u32string DecodeUtf8(std::string_view bytes) {
             continue;
         }
         char32_t c = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
-        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
         text += c;
         i += length;
     }

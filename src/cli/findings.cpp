@@ -24,8 +24,13 @@ void FindingList::push_back(Finding finding) {
 std::vector<Finding> FindingList::Take() {
     std::vector<Finding> all = std::move(kept_);
     for (const auto& [kind, omitted] : omitted_) {
-        Finding summary{kind.first, 0, 0, omitted.severity, kind.second,
-                        to_string(omitted.count) + " more finding(s) of this kind, not listed", omitted.count};
+        Finding summary{kind.first,
+                        0,
+                        0,
+                        omitted.severity,
+                        kind.second,
+                        to_string(omitted.count) + " more finding(s) of this kind, not listed",
+                        omitted.count};
         all.push_back(std::move(summary));
     }
     kept_.clear();
@@ -46,9 +51,12 @@ bool HasWarnings(const std::vector<Finding>& findings) {
 
 const char* SeverityName(Severity severity) {
     switch (severity) {
-        case Severity::Note: return "note";
-        case Severity::Warning: return "warning";
-        default: return "problem";
+        case Severity::Note:
+            return "note";
+        case Severity::Warning:
+            return "warning";
+        default:
+            return "problem";
     }
 }
 
@@ -58,7 +66,8 @@ std::string FindingsText(const std::vector<Finding>& findings) {
         out += FileNameAsUtf8(f.file);
         if (f.line > 0) out += ':' + to_string(f.line);
         if (f.column > 0) out += ':' + to_string(f.column);
-        out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
+        out +=
+            std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
     }
     return out;
 }

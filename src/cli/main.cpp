@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <map>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/cli_check.h"
@@ -34,10 +34,12 @@ constexpr int kBadInput = 2;
 constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
-    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format "
+    "PICTURE]\n"
     "                         [--project-encoding auto|ansi|utf-8] [--strict]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
-    "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] [--strict]\n"
+    "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] "
+    "[--strict]\n"
     "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
     "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
     "  glyphwright-cli --help | --version\n";
@@ -134,7 +136,8 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             std::vector<std::string> names;
             for (const OptionRule& candidate : rules) names.push_back(candidate.name);
             const std::string nearest = NearestName(arg, names);
-            error = "unknown option " + arg + " for " + argv[1] + (nearest.empty() ? "" : "; did you mean " + nearest + "?");
+            error = "unknown option " + arg + " for " + argv[1] +
+                    (nearest.empty() ? "" : "; did you mean " + nearest + "?");
             return false;
         }
         if (!rule->repeatable && parsed.Has(arg)) {
@@ -186,12 +189,14 @@ bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
 
 // The picture in effect (--date-format, else the locale's) writes {N} and reads the project's
 // date; then the project, then --date over the day it set.
-bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Finding>& warnings, std::string& error) {
+bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Finding>& warnings,
+              std::string& error) {
     if (args.Has("--date-format") && args.Value("--date-format").empty()) {
         error = "--date-format wants a picture such as dd.MM.yyyy";
         return false;
     }
-    form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture());
+    form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format")
+                                                  : LocaleShortDatePicture());
     std::optional<DateTimeValue> date;
     if (args.Has("--date")) {
         date = ParseIsoDate(args.Value("--date"));
@@ -202,11 +207,14 @@ bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Findin
     }
     ProjectReading how;
     how.dateFromProject = !date;
-    if (args.Has("--project-encoding") && !ParseProjectEncoding(args.Value("--project-encoding"), how.encoding)) {
-        error = "--project-encoding wants ansi, utf-8 or auto, not \"" + args.Value("--project-encoding") + "\"";
+    if (args.Has("--project-encoding") &&
+        !ParseProjectEncoding(args.Value("--project-encoding"), how.encoding)) {
+        error = "--project-encoding wants ansi, utf-8 or auto, not \"" +
+                args.Value("--project-encoding") + "\"";
         return false;
     }
-    if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error)) return false;
+    if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error))
+        return false;
     if (date) form.SetDate(*date);
     return true;
 }
@@ -290,17 +298,18 @@ int Render(const Arguments& args) {
 
     const RenderInput input = ReadRenderInput(form, wrap);
     std::string nfo, diz;
-    if (args.Has("--nfo") &&
-        !RenderTemplate(args.Value("--nfo"), TemplateKind::Nfo, nfoBytes, input, nfo, warnings, error)) {
+    if (args.Has("--nfo") && !RenderTemplate(args.Value("--nfo"), TemplateKind::Nfo, nfoBytes,
+                                             input, nfo, warnings, error)) {
         return Fail(error);
     }
-    if (args.Has("--diz") &&
-        !RenderTemplate(args.Value("--diz"), TemplateKind::Diz, dizBytes, input, diz, warnings, error)) {
+    if (args.Has("--diz") && !RenderTemplate(args.Value("--diz"), TemplateKind::Diz, dizBytes,
+                                             input, diz, warnings, error)) {
         return Fail(error);
     }
 
     // The picture is of the NFO, or of the DIZ when that is all there is.
-    if (args.Has("--png") && !WritePng(args, args.Has("--nfo") ? nfo : diz, args.Value("--png"), error)) {
+    if (args.Has("--png") &&
+        !WritePng(args, args.Has("--nfo") ? nfo : diz, args.Value("--png"), error)) {
         return Fail(error);
     }
     if (!args.Has("--out")) {
@@ -328,12 +337,12 @@ int Export(const Arguments& args) {
 }
 
 // A size given as a number of columns, within [least, 999999].
-bool ParseColumns(const Arguments& args, const char* option, std::size_t least, std::size_t& columns,
-                  std::string& error) {
+bool ParseColumns(const Arguments& args, const char* option, std::size_t least,
+                  std::size_t& columns, std::string& error) {
     const std::string text = args.Value(option);
     if (!IsNumber(text) || text.size() > 6 || std::strtoul(text.c_str(), nullptr, 10) < least) {
-        error = std::string(option) + " wants a number of columns (" + std::to_string(least) + " to 999999), not \"" +
-                text + "\"";
+        error = std::string(option) + " wants a number of columns (" + std::to_string(least) +
+                " to 999999), not \"" + text + "\"";
         return false;
     }
     columns = static_cast<std::size_t>(std::strtoul(text.c_str(), nullptr, 10));
@@ -344,9 +353,11 @@ int Normalize(const Arguments& args) {
     if (args.positional.size() != 1) return UsageError("normalize takes exactly one input file");
     NormalizeOptions options;
     std::string error;
-    if (args.Has("--tabs") && !ParseColumns(args, "--tabs", 1, options.tabs, error)) return UsageError(error);
+    if (args.Has("--tabs") && !ParseColumns(args, "--tabs", 1, options.tabs, error))
+        return UsageError(error);
     options.pad = args.Has("--pad");
-    if (options.pad && !args.Value("--pad").empty() && !ParseColumns(args, "--pad", 1, options.padWidth, error)) {
+    if (options.pad && !args.Value("--pad").empty() &&
+        !ParseColumns(args, "--pad", 1, options.padWidth, error)) {
         return UsageError(error);
     }
     const std::string& input = args.positional[0];
@@ -408,28 +419,44 @@ int Run(int argc, char** argv) {
     Arguments args;
     std::string error;
     if (command == "render") {
-        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
-                                         {"--out", true, false}, {"--wrap", true, false}, {"--png", true, false},
-                                         {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false},
-                                         {"--strict", false, false}, {"--project-encoding", true, false}},
+        if (!ParseArguments(argc, argv,
+                            {{"--project", true, false},
+                             {"--nfo", true, false},
+                             {"--diz", true, false},
+                             {"--out", true, false},
+                             {"--wrap", true, false},
+                             {"--png", true, false},
+                             {"--colors", true, false},
+                             {"--date", true, false},
+                             {"--date-format", true, false},
+                             {"--strict", false, false},
+                             {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Render(args);
     }
     if (command == "check") {
-        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
-                                         {"--wrap", true, false}, {"--json", false, false}, {"--date", true, false},
-                                         {"--date-format", true, false}, {"--strict", false, false},
-                                         {"--project-encoding", true, false}},
+        if (!ParseArguments(argc, argv,
+                            {{"--project", true, false},
+                             {"--nfo", true, true},
+                             {"--diz", true, true},
+                             {"--wrap", true, false},
+                             {"--json", false, false},
+                             {"--date", true, false},
+                             {"--date-format", true, false},
+                             {"--strict", false, false},
+                             {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Check(args);
     }
     if (command == "normalize") {
-        if (!ParseArguments(argc, argv, {{"--out", true, false}, {"--tabs", true, false}, {"--pad", false, false, true}},
-                            args, error)) {
+        if (!ParseArguments(
+                argc, argv,
+                {{"--out", true, false}, {"--tabs", true, false}, {"--pad", false, false, true}},
+                args, error)) {
             return UsageError(error);
         }
         return Normalize(args);
@@ -443,7 +470,8 @@ int Run(int argc, char** argv) {
         return Export(args);
     }
     const std::string nearest = NearestName(command, {"render", "check", "normalize", "export"});
-    return UsageError("unknown command \"" + command + "\"" + (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
+    return UsageError("unknown command \"" + command + "\"" +
+                      (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ std::size_t Distance(std::string_view a, std::string_view b) {
         for (std::size_t j = 1; j <= m; ++j) {
             const std::size_t cost = Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1;
             d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
-            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) && Lower(a[i - 2]) == Lower(b[j - 1])) {
+            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) &&
+                Lower(a[i - 2]) == Lower(b[j - 1])) {
                 d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
             }
         }

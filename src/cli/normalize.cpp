@@ -31,7 +31,8 @@ std::string SauceField(std::string_view record, std::size_t at, std::size_t size
 
 // The record's fields worth naming, or nothing when the input has no record.
 std::string CutSauce(std::string_view& bytes) {
-    if (bytes.size() < kSauceSize || bytes.substr(bytes.size() - kSauceSize, 5) != "SAUCE") return std::string();
+    if (bytes.size() < kSauceSize || bytes.substr(bytes.size() - kSauceSize, 5) != "SAUCE")
+        return std::string();
     const std::string_view record = bytes.substr(bytes.size() - kSauceSize);
     bytes.remove_suffix(kSauceSize);
     const std::size_t comments = static_cast<unsigned char>(record[104]);
@@ -46,8 +47,11 @@ std::string CutSauce(std::string_view& bytes) {
     } fields[] = {{"title", 7, 35}, {"author", 42, 20}, {"group", 62, 20}, {"date", 82, 8}};
     for (const auto& field : fields) {
         std::string value = SauceField(record, field.at, field.size);
-        if (field.at == 82 && value.size() == 8) value = value.substr(0, 4) + "-" + value.substr(4, 2) + "-" + value.substr(6);
-        if (!value.empty()) described += std::string(described.empty() ? "" : ", ") + field.name + " \"" + value + "\"";
+        if (field.at == 82 && value.size() == 8)
+            value = value.substr(0, 4) + "-" + value.substr(4, 2) + "-" + value.substr(6);
+        if (!value.empty())
+            described +=
+                std::string(described.empty() ? "" : ", ") + field.name + " \"" + value + "\"";
     }
     return described.empty() ? "no fields filled" : described;
 }
@@ -77,9 +81,12 @@ struct Decoded {
 };
 
 Decoded Decode(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return {DecodeUtf8(bytes.substr(3)), "UTF-8 with a byte-order mark"};
-    if (bytes.substr(0, 2) == "\xFF\xFE") return {DecodeUtf16(bytes.substr(2), false), "UTF-16 (little-endian)"};
-    if (bytes.substr(0, 2) == "\xFE\xFF") return {DecodeUtf16(bytes.substr(2), true), "UTF-16 (big-endian)"};
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return {DecodeUtf8(bytes.substr(3)), "UTF-8 with a byte-order mark"};
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return {DecodeUtf16(bytes.substr(2), false), "UTF-16 (little-endian)"};
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return {DecodeUtf16(bytes.substr(2), true), "UTF-16 (big-endian)"};
     if (ReadsAsUtf8(ReadAsUtf8(bytes))) return {DecodeUtf8(bytes), "UTF-8"};
     Decoded raw;
     raw.text.reserve(bytes.size());
@@ -139,7 +146,8 @@ std::u32string ExpandTabs(const std::u32string& line, std::size_t stop, std::siz
             continue;
         }
         ++expanded;
-        do out += U' '; while (out.size() % stop != 0);
+        do out += U' ';
+        while (out.size() % stop != 0);
     }
     return out;
 }
@@ -157,17 +165,20 @@ Finding Note(const std::string& file, const char* code, std::string message) {
 
 }  // namespace
 
-Normalized NormalizeArt(const std::string& file, std::string_view input, const NormalizeOptions& options) {
+Normalized NormalizeArt(const std::string& file, std::string_view input,
+                        const NormalizeOptions& options) {
     FindingList report;
     std::string_view bytes = input;
     const std::string sauce = CutSauce(bytes);
     const bool endOfFile = !bytes.empty() && bytes.back() == kDosEndOfFile;
     if (endOfFile) bytes.remove_suffix(1);
-    if (!sauce.empty()) report.push_back(Note(file, "sauce", "SAUCE record removed (" + sauce + ")"));
+    if (!sauce.empty())
+        report.push_back(Note(file, "sauce", "SAUCE record removed (" + sauce + ")"));
     if (endOfFile) report.push_back(Note(file, "end-of-file", "final end-of-file byte 1A removed"));
 
     const Decoded decoded = Decode(bytes);
-    if (!decoded.how.empty()) report.push_back(Note(file, "decoded", "read as " + decoded.how + ", written as CP437"));
+    if (!decoded.how.empty())
+        report.push_back(Note(file, "decoded", "read as " + decoded.how + ", written as CP437"));
 
     LineEnds ends;
     const std::vector<std::u32string> lines = SplitLines(decoded.text, ends);
@@ -191,25 +202,36 @@ Normalized NormalizeArt(const std::string& file, std::string_view input, const N
                 continue;
             }
             bytesOut += '?';
-            const bool picture = c == kCp437Glyphs['\t'] || c == kCp437Glyphs['\n'] || c == kCp437Glyphs['\r'];
-            report.push_back(Finding{file, n + 1, i + 1, Severity::Problem, "not-in-cp437",
-                                     DescribeCharacter(c) +
-                                         (picture ? " is a CP437 picture whose byte is a tab or a line break in a file"
-                                                  : " has no CP437 byte") +
-                                         "; written as '?'"});
+            const bool picture =
+                c == kCp437Glyphs['\t'] || c == kCp437Glyphs['\n'] || c == kCp437Glyphs['\r'];
+            report.push_back(Finding{
+                file, n + 1, i + 1, Severity::Problem, "not-in-cp437",
+                DescribeCharacter(c) +
+                    (picture ? " is a CP437 picture whose byte is a tab or a line break in a file"
+                             : " has no CP437 byte") +
+                    "; written as '?'"});
         }
         out.push_back(std::move(bytesOut));
     }
-    if (ends.lfAlone > 0) report.push_back(Note(file, "line-end", to_string(ends.lfAlone) + " LF line end(s) made CR LF"));
-    if (ends.crAlone > 0) report.push_back(Note(file, "line-end", to_string(ends.crAlone) + " lone CR line end(s) made CR LF"));
-    if (ends.crCrLf > 0) report.push_back(Note(file, "line-end", to_string(ends.crCrLf) + " CR CR LF line end(s) made CR LF"));
+    if (ends.lfAlone > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.lfAlone) + " LF line end(s) made CR LF"));
+    if (ends.crAlone > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.crAlone) + " lone CR line end(s) made CR LF"));
+    if (ends.crCrLf > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.crCrLf) + " CR CR LF line end(s) made CR LF"));
     if (ends.lastAdded) report.push_back(Note(file, "line-end", "CR LF added after the last line"));
     if (tabs > 0) {
-        report.push_back(Note(file, "tab", to_string(tabs) + " tab(s) expanded to stops every " + to_string(stop) + " columns"));
+        report.push_back(Note(
+            file, "tab",
+            to_string(tabs) + " tab(s) expanded to stops every " + to_string(stop) + " columns"));
     }
     if (options.pad) {
         std::size_t width = options.padWidth;
-        for (const std::string& line : out) width = options.padWidth == 0 ? std::max(width, line.size()) : width;
+        for (const std::string& line : out)
+            width = options.padWidth == 0 ? std::max(width, line.size()) : width;
         std::size_t padded = 0;
         for (std::string& line : out) {
             if (line.size() >= width || !HoldsPlaceholder(line)) continue;
@@ -217,15 +239,18 @@ Normalized NormalizeArt(const std::string& file, std::string_view input, const N
             ++padded;
         }
         if (padded > 0) {
-            report.push_back(Note(file, "pad", to_string(padded) + " line(s) holding a placeholder padded with blanks to " +
-                                                   to_string(width) + " columns"));
+            report.push_back(Note(file, "pad",
+                                  to_string(padded) +
+                                      " line(s) holding a placeholder padded with blanks to " +
+                                      to_string(width) + " columns"));
         }
     }
     Normalized result;
     for (const std::string& line : out) result.bytes += line + "\r\n";
     result.report = report.Take();
     if (result.report.empty()) {
-        result.report.push_back(Note(file, "unchanged", "already a template: CP437 with CR LF line ends; nothing changed"));
+        result.report.push_back(Note(
+            file, "unchanged", "already a template: CP437 with CR LF line ends; nothing changed"));
     }
     return result;
 }

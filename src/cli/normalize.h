@@ -19,7 +19,7 @@ struct NormalizeOptions {
 };
 
 struct Normalized {
-    std::string bytes;              // CP437, every line ending with CR LF
+    std::string bytes;  // CP437, every line ending with CR LF
     // What was changed, as notes, and each character with no CP437 byte (written as '?'),
     // as a problem at its line and column in the result.
     std::vector<Finding> report;
@@ -31,6 +31,7 @@ struct Normalized {
 // pair, but a whole drawing hardly ever is). Every line end (LF, CR, CR CR LF) becomes CR LF
 // and the last line gets one; a final end-of-file byte 1A and a SAUCE record after it are
 // dropped; tabs expand to the next stop.
-Normalized NormalizeArt(const std::string& file, std::string_view input, const NormalizeOptions& options);
+Normalized NormalizeArt(const std::string& file, std::string_view input,
+                        const NormalizeOptions& options);
 
 }  // namespace glyphwright::cli

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-bool StartsWithMark(std::string_view bytes) { return bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark; }
+bool StartsWithMark(std::string_view bytes) {
+    return bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+}
 
 // One character in the ANSI code page, appended; false when the code page lacks it.
 bool AppendAnsi(std::string& out, char32_t c) {
@@ -33,8 +35,8 @@ bool AppendAnsi(std::string& out, char32_t c) {
     char bytes[8];
     BOOL usedDefault = FALSE;
     // No best fit: a look-alike would be a silent change, '?' is a reported one.
-    const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, count, bytes, sizeof bytes,
-                                            nullptr, &usedDefault);
+    const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, count, bytes,
+                                            sizeof bytes, nullptr, &usedDefault);
     if (written <= 0 || usedDefault) return false;
     out.append(bytes, static_cast<std::size_t>(written));
     return true;
@@ -49,18 +51,25 @@ bool AppendAnsi(std::string& out, char32_t c) {
 }  // namespace
 
 bool ParseProjectEncoding(std::string_view name, ProjectEncoding& encoding) {
-    if (name == "auto") encoding = ProjectEncoding::Auto;
-    else if (name == "ansi") encoding = ProjectEncoding::Ansi;
-    else if (name == "utf-8" || name == "utf8") encoding = ProjectEncoding::Utf8;
-    else return false;
+    if (name == "auto")
+        encoding = ProjectEncoding::Auto;
+    else if (name == "ansi")
+        encoding = ProjectEncoding::Ansi;
+    else if (name == "utf-8" || name == "utf8")
+        encoding = ProjectEncoding::Utf8;
+    else
+        return false;
     return true;
 }
 
 bool ReadsProjectAsUtf8(std::string_view bytes, ProjectEncoding encoding) {
     switch (encoding) {
-        case ProjectEncoding::Ansi: return false;
-        case ProjectEncoding::Utf8: return true;
-        default: return StartsWithMark(bytes) || ReadsAsUtf8(ReadAsUtf8(bytes));
+        case ProjectEncoding::Ansi:
+            return false;
+        case ProjectEncoding::Utf8:
+            return true;
+        default:
+            return StartsWithMark(bytes) || ReadsAsUtf8(ReadAsUtf8(bytes));
     }
 }
 

@@ -23,13 +23,13 @@ bool ParseProjectEncoding(std::string_view name, ProjectEncoding& encoding);
 bool ReadsProjectAsUtf8(std::string_view bytes, ProjectEncoding encoding);
 
 struct AnsiConversion {
-    std::string bytes;             // the text in the ANSI code page, without a byte-order mark
-    std::size_t beyondAscii = 0;   // characters that were not ASCII
+    std::string bytes;            // the text in the ANSI code page, without a byte-order mark
+    std::size_t beyondAscii = 0;  // characters that were not ASCII
     struct Lost {
-        std::size_t line;          // 1-based
-        char32_t character;        // U+FFFD for bytes that were not UTF-8
+        std::size_t line;    // 1-based
+        char32_t character;  // U+FFFD for bytes that were not UTF-8
     };
-    std::vector<Lost> lost;        // characters the code page lacks: each became '?'
+    std::vector<Lost> lost;  // characters the code page lacks: each became '?'
 };
 
 // UTF-8 (a leading byte-order mark dropped) in the ANSI code page: the system's own on Windows,

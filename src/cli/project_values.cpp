@@ -1,14 +1,14 @@
 #include "cli/project_values.h"
 
+#include <algorithm>
+#include <map>
+
 #include "cli/cli_io.h"
 #include "cli/cp437_unicode.h"
 #include "cli/nearest_name.h"
 #include "model/project_file.h"
 #include "platform/locale.h"
 #include "platform/profile_text.h"
-
-#include <algorithm>
-#include <map>
 
 namespace glyphwright::cli {
 namespace {
@@ -34,8 +34,8 @@ std::string Lowered(std::string_view name) {
 
 // "the keys of [TEAM] are Name, Supplied, ..." or "did you mean Tested=?": the fix, not only
 // the symptom.
-std::string Suggestion(std::string_view name, const std::vector<std::string>& known, const char* what,
-                       const char* open, const char* close) {
+std::string Suggestion(std::string_view name, const std::vector<std::string>& known,
+                       const char* what, const char* open, const char* close) {
     const std::string nearest = NearestName(name, known);
     if (!nearest.empty()) return std::string("did you mean ") + open + nearest + close + "?";
     std::string list;
@@ -47,8 +47,8 @@ std::string Suggestion(std::string_view name, const std::vector<std::string>& kn
 // project without a word and leaves those fields as they were: each is named here, with the
 // known spelling nearest to it. So are a section or key given twice (only the first is read)
 // and an entry without '='.
-void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing, const std::string& file,
-                    std::vector<Finding>& warnings) {
+void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing,
+                    const std::string& file, std::vector<Finding>& warnings) {
     std::vector<std::string> sections;
     std::map<std::string, std::vector<std::string>> keys;  // by lowered section name
     for (const ProjectRow& row : ProjectRows()) {
@@ -56,8 +56,8 @@ void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing, c
         if (ofSection.empty()) sections.push_back(row.section);
         ofSection.push_back(row.key);
     }
-    std::map<std::string, std::size_t> sectionLines;   // lowered name: the line that is read
-    std::map<std::string, std::size_t> keyLines;       // lowered "section\nkey"
+    std::map<std::string, std::size_t> sectionLines;  // lowered name: the line that is read
+    std::map<std::string, std::size_t> keyLines;      // lowered "section\nkey"
     bool sectionRead = false;
     for (const platform::ProfileText::Listed& entry : listing) {
         const std::string section = Lowered(entry.section);
@@ -66,14 +66,17 @@ void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing, c
             const auto [first, isFirst] = sectionLines.emplace(section, entry.line);
             sectionRead = known != keys.end() && isFirst;
             if (known == keys.end()) {
-                warnings.push_back(Warn(file, entry.line, "project-key",
-                                        "[" + entry.section + "] is not a section of a project; its keys are "
-                                        "not read (" + Suggestion(entry.section, sections, "the sections are ", "[", "]") +
-                                            ")"));
+                warnings.push_back(Warn(
+                    file, entry.line, "project-key",
+                    "[" + entry.section +
+                        "] is not a section of a project; its keys are "
+                        "not read (" +
+                        Suggestion(entry.section, sections, "the sections are ", "[", "]") + ")"));
             } else if (!isFirst) {
-                warnings.push_back(Warn(file, entry.line, "project-key",
-                                        "[" + entry.section + "] stands a second time (first on line " +
-                                            std::to_string(first->second) + "); the keys under this one are not read"));
+                warnings.push_back(Warn(
+                    file, entry.line, "project-key",
+                    "[" + entry.section + "] stands a second time (first on line " +
+                        std::to_string(first->second) + "); the keys under this one are not read"));
             }
             continue;
         }
@@ -85,19 +88,24 @@ void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing, c
         }
         if (!sectionRead) continue;  // the section's own warning covers its keys
         const std::vector<std::string>& known = keys[section];
-        const bool isKnown = std::any_of(known.begin(), known.end(),
-                                         [&](const std::string& k) { return Lowered(k) == Lowered(entry.key); });
+        const bool isKnown = std::any_of(known.begin(), known.end(), [&](const std::string& k) {
+            return Lowered(k) == Lowered(entry.key);
+        });
         if (!isKnown) {
-            warnings.push_back(Warn(file, entry.line, "project-key",
-                                    entry.key + "= is not a key of [" + entry.section + "]; it is not read (" +
-                                        Suggestion(entry.key, known, "the keys there are ", "", "=") + ")"));
+            warnings.push_back(
+                Warn(file, entry.line, "project-key",
+                     entry.key + "= is not a key of [" + entry.section + "]; it is not read (" +
+                         Suggestion(entry.key, known, "the keys there are ", "", "=") + ")"));
         } else if (!entry.hasValue) {
-            warnings.push_back(Warn(file, entry.line, "project-key", entry.key + " has no '='; it is not read"));
-        } else if (const auto [first, isFirst] = keyLines.emplace(section + "\n" + Lowered(entry.key), entry.line);
+            warnings.push_back(
+                Warn(file, entry.line, "project-key", entry.key + " has no '='; it is not read"));
+        } else if (const auto [first, isFirst] =
+                       keyLines.emplace(section + "\n" + Lowered(entry.key), entry.line);
                    !isFirst) {
             warnings.push_back(Warn(file, entry.line, "project-key",
-                                    entry.key + "= stands a second time in [" + entry.section + "] (first on line " +
-                                        std::to_string(first->second) + "); this one is not read"));
+                                    entry.key + "= stands a second time in [" + entry.section +
+                                        "] (first on line " + std::to_string(first->second) +
+                                        "); this one is not read"));
         }
     }
 }
@@ -116,13 +124,16 @@ void ReadDate(const ProjectText& text, const std::vector<platform::ProfileText::
         return;
     }
     const ProjectRow& row = DateRow();
-    const auto where = std::find_if(listing.begin(), listing.end(), [&](const platform::ProfileText::Listed& entry) {
-        return Lowered(entry.section) == Lowered(row.section) && Lowered(entry.key) == Lowered(row.key);
-    });
-    warnings.push_back(Warn(file, where == listing.end() ? 0 : where->line, "project-date",
-                            "[RELEASE] Date=" + *stored + " does not read with the picture " + form.DatePicture() +
-                                " or as yyyy-MM-dd; {N} is today's date (--date-format sets the picture, "
-                                "--date the day)"));
+    const auto where = std::find_if(listing.begin(), listing.end(),
+                                    [&](const platform::ProfileText::Listed& entry) {
+                                        return Lowered(entry.section) == Lowered(row.section) &&
+                                               Lowered(entry.key) == Lowered(row.key);
+                                    });
+    warnings.push_back(
+        Warn(file, where == listing.end() ? 0 : where->line, "project-date",
+             "[RELEASE] Date=" + *stored + " does not read with the picture " + form.DatePicture() +
+                 " or as yyyy-MM-dd; {N} is today's date (--date-format sets the picture, "
+                 "--date the day)"));
 }
 
 // Returns the project's text in the ANSI code page, converted when it is UTF-8.
@@ -131,18 +142,21 @@ std::string InAnsi(std::string_view bytes, const std::string& file, ProjectEncod
     if (!ReadsProjectAsUtf8(bytes, encoding)) return std::string(bytes);
     AnsiConversion converted = Utf8ToAnsi(bytes);
     if (converted.beyondAscii > 0 || bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        warnings.push_back(Warn(file, 0, "project-utf8",
-                                "read as UTF-8, not byte for byte as the window reads projects: its " +
-                                    std::to_string(converted.beyondAscii) + " character(s) beyond ASCII are "
-                                    "converted to " + AnsiCodePageName() +
-                                    " (--project-encoding ansi reads every byte as the window does)"));
+        warnings.push_back(
+            Warn(file, 0, "project-utf8",
+                 "read as UTF-8, not byte for byte as the window reads projects: its " +
+                     std::to_string(converted.beyondAscii) +
+                     " character(s) beyond ASCII are "
+                     "converted to " +
+                     AnsiCodePageName() +
+                     " (--project-encoding ansi reads every byte as the window does)"));
     }
     for (const AnsiConversion::Lost& lost : converted.lost) {
         warnings.push_back(Warn(file, lost.line, "project-utf8",
                                 lost.character == kReplacementCharacter
                                     ? std::string("bytes that are not UTF-8; each becomes '?'")
-                                    : DescribeCharacter(lost.character) + " is not in " + AnsiCodePageName() +
-                                          "; it becomes '?'"));
+                                    : DescribeCharacter(lost.character) + " is not in " +
+                                          AnsiCodePageName() + "; it becomes '?'"));
     }
     return std::move(converted.bytes);
 }

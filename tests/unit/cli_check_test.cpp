@@ -50,7 +50,8 @@ TEST(CliCheck, DosEndOfFileByteIsReportedOnceAndNotCounted) {
     EXPECT_EQ(findings.size(), 1u) << findings.back().message;  // no extra line, column or line end
 }
 
-std::vector<Finding> CheckWithProject(const CheckedTemplate& checked, const MemoryProjectForm& form) {
+std::vector<Finding> CheckWithProject(const CheckedTemplate& checked,
+                                      const MemoryProjectForm& form) {
     CheckRequest request;
     request.templates.push_back(checked);
     request.project = &form;
@@ -70,11 +71,14 @@ TEST(CliCheck, ValuesThatMoveOrMeetTextAreFound) {
         const char* code;
         Severity severity;
     } cases[] = {
-        {"a short block line moves the border", "|  Greet: {U}    |", 'U', "ab", "short-value", Severity::Problem},
-        {"a block line that fills its room", "|  Notes: {T}    |", 'T', "fillsal", "no-blank", Severity::Warning},
-        {"a value that runs into the next label", "| Lang ..: {D}    Type ..: x |", 'D', "English", "no-blank",
+        {"a short block line moves the border", "|  Greet: {U}    |", 'U', "ab", "short-value",
+         Severity::Problem},
+        {"a block line that fills its room", "|  Notes: {T}    |", 'T', "fillsal", "no-blank",
          Severity::Warning},
-        {"a centred value that meets the frame", "|     {A}   |", 'A', "Exactly 9", "no-blank", Severity::Warning},
+        {"a value that runs into the next label", "| Lang ..: {D}    Type ..: x |", 'D', "English",
+         "no-blank", Severity::Warning},
+        {"a centred value that meets the frame", "|     {A}   |", 'A', "Exactly 9", "no-blank",
+         Severity::Warning},
     };
     for (const auto& c : cases) {
         MemoryProjectForm form;
@@ -88,9 +92,11 @@ TEST(CliCheck, ValuesThatMoveOrMeetTextAreFound) {
     }
     MemoryProjectForm roomy;
     roomy.SetText(ReleaseField('D'), "Englis");  // one blank left before the label
-    EXPECT_EQ(FindCode(CheckWithProject({"t.nfo", TemplateKind::Nfo, "| Lang ..: {D}    Type ..: x |\r\n"}, roomy),
-                       "no-blank"),
-              nullptr);
+    EXPECT_EQ(
+        FindCode(CheckWithProject(
+                     {"t.nfo", TemplateKind::Nfo, "| Lang ..: {D}    Type ..: x |\r\n"}, roomy),
+                 "no-blank"),
+        nullptr);
 }
 
 // A DIZ shows no text block, so what a text block loses is no problem of a DIZ.
@@ -98,8 +104,12 @@ TEST(CliCheck, DizIsNotBlamedForTextBlocks) {
     MemoryProjectForm form;
     form.SetText(ReleaseField('T'), "5 \x80");
     form.SetText(ReleaseField('A'), "x");
-    EXPECT_EQ(CountCode(CheckWithProject({"t.diz", TemplateKind::Diz, "{A} {T}\r\n"}, form), "not-in-oem"), 0u);
-    EXPECT_EQ(CountCode(CheckWithProject({"t.nfo", TemplateKind::Nfo, "{A} {T}\r\n"}, form), "not-in-oem"), 1u);
+    EXPECT_EQ(CountCode(CheckWithProject({"t.diz", TemplateKind::Diz, "{A} {T}\r\n"}, form),
+                        "not-in-oem"),
+              0u);
+    EXPECT_EQ(CountCode(CheckWithProject({"t.nfo", TemplateKind::Nfo, "{A} {T}\r\n"}, form),
+                        "not-in-oem"),
+              1u);
 }
 
 // The rendering copies a final 1A as a last line: the result's lines are counted as written.
@@ -107,9 +117,11 @@ TEST(CliCheck, ResultCountsTheEndOfFileLine) {
     std::string tenLines;
     for (int i = 0; i < 10; ++i) tenLines += "x\r\n";
     MemoryProjectForm form;
-    const std::vector<Finding> findings = CheckWithProject({"t.diz", TemplateKind::Diz, tenLines + "\x1A"}, form);
+    const std::vector<Finding> findings =
+        CheckWithProject({"t.diz", TemplateKind::Diz, tenLines + "\x1A"}, form);
     ASSERT_EQ(CountCode(findings, "diz-height"), 1u);
-    EXPECT_NE(FindCode(findings, "diz-height")->message.find("result has 11 lines"), std::string::npos);
+    EXPECT_NE(FindCode(findings, "diz-height")->message.find("result has 11 lines"),
+              std::string::npos);
 }
 
 }  // namespace
@@ -139,7 +151,8 @@ TEST(CliRenderWarnings, ReadingThatLosesTextIsSaid) {
         EXPECT_EQ(warnings[0].code, c.code) << c.name;
         EXPECT_EQ(warnings[0].line, c.line) << c.name;
     }
-    EXPECT_TRUE(TemplateReadingWarnings("t.nfo", "a\r\nb\rc\r\n").empty());  // a lone CR breaks as shown
+    EXPECT_TRUE(
+        TemplateReadingWarnings("t.nfo", "a\r\nb\rc\r\n").empty());  // a lone CR breaks as shown
 }
 
 // A value or block line with too little room keeps its placeholder: render says which, and
@@ -175,13 +188,22 @@ TEST(CliRenderSize, CountsWhatLayingInWrites) {
         Document document;
         TextBlockLines blocks;
     } cases[] = {
-        {"two blocks on a line multiply", {"| {R}      {S}      |", "plain"}, {{{"ab", "abcd", ""}, {"x", "yy"}, {}, {}}}},
+        {"two blocks on a line multiply",
+         {"| {R}      {S}      |", "plain"},
+         {{{"ab", "abcd", ""}, {"x", "yy"}, {}, {}}}},
         {"short lines shorten, long ones keep the placeholder",
-         {"|{R}   |", "{U}"}, {{{"a", "ab", "abcdefghij"}, {}, {}, {"", "long line"}}}},
-        {"one-letter lines make the next placeholders", {"{{R}}", "x{{R}}{{S}}y"}, {{letters, letters, letters, letters}}},
-        {"braces in the text bring placeholders", {"| {R}          |"}, {{{"{S}", "a{T}b", "ok"}, {"1", "2"}, {"3"}, {}}}},
+         {"|{R}   |", "{U}"},
+         {{{"a", "ab", "abcdefghij"}, {}, {}, {"", "long line"}}}},
+        {"one-letter lines make the next placeholders",
+         {"{{R}}", "x{{R}}{{S}}y"},
+         {{letters, letters, letters, letters}}},
+        {"braces in the text bring placeholders",
+         {"| {R}          |"},
+         {{{"{S}", "a{T}b", "ok"}, {"1", "2"}, {"3"}, {}}}},
         {"no lines lay in one empty line", {"{R}{S}", ""}, {}},
-        {"a lower-case placeholder repeats its line unchanged", {"| {r} |"}, {{{"ab", "abcd"}, {}, {}, {}}}},
+        {"a lower-case placeholder repeats its line unchanged",
+         {"| {r} |"},
+         {{{"ab", "abcd"}, {}, {}, {}}}},
     };
     for (const auto& c : cases) {
         Document laid = c.document;

@@ -89,12 +89,15 @@ TEST(CliProject, DateReadsWithThePictureInEffect) {
         form.SetDatePicture(c.picture);
         const std::string today = form.GetDateText();
         std::vector<Finding> warnings;
-        ASSERT_TRUE(OpenProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp", {}, form,
-                                     warnings));
+        ASSERT_TRUE(OpenProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp",
+                                     {}, form, warnings));
         EXPECT_EQ(form.GetDateText(), c.written ? c.written : today) << c.stored;
         ASSERT_EQ(warnings.size(), c.written ? 0u : 1u) << c.stored;
-        if (!c.written) EXPECT_NE(warnings[0].message.find(c.stored), std::string::npos) << warnings[0].message;
-        if (!c.written) EXPECT_NE(warnings[0].message.find(c.picture), std::string::npos) << warnings[0].message;
+        if (!c.written)
+            EXPECT_NE(warnings[0].message.find(c.stored), std::string::npos) << warnings[0].message;
+        if (!c.written)
+            EXPECT_NE(warnings[0].message.find(c.picture), std::string::npos)
+                << warnings[0].message;
     }
 }
 
@@ -118,7 +121,8 @@ TEST(CliProject, Utf8ProjectsAreConvertedAndSaidSo) {
     for (const auto& c : cases) {
         // The mark, when there is one, starts the file.
         const bool marked = c.value.compare(0, 3, "\xEF\xBB\xBF") == 0;
-        const std::string bytes = (marked ? "\xEF\xBB\xBF" : "") + std::string("[APPLICATION]\r\nName=") +
+        const std::string bytes = (marked ? "\xEF\xBB\xBF" : "") +
+                                  std::string("[APPLICATION]\r\nName=") +
                                   c.value.substr(marked ? 3 : 0) + "\r\n";
         MemoryProjectForm form;
         std::vector<Finding> warnings;
@@ -148,8 +152,9 @@ TEST(CliProject, KeysNoneWillReadAreNamed) {
     for (const auto& c : cases) {
         MemoryProjectForm form;
         std::vector<Finding> warnings;
-        ASSERT_TRUE(OpenProjectBytes(std::string("[APPLICATION]\r\nName=x\r\n") + c.lines + ";Comment=ok\r\n",
-                                     "p.gwp", {}, form, warnings));
+        ASSERT_TRUE(OpenProjectBytes(
+            std::string("[APPLICATION]\r\nName=x\r\n") + c.lines + ";Comment=ok\r\n", "p.gwp", {},
+            form, warnings));
         ASSERT_EQ(warnings.size(), 1u) << c.lines;
         EXPECT_EQ(warnings[0].line, c.line) << c.lines;
         EXPECT_NE(warnings[0].message.find(c.says), std::string::npos) << warnings[0].message;
