@@ -221,7 +221,9 @@ bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Findin
 
 // Warnings go to standard error, one a line; with --strict they make the exit status 1.
 int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
-    std::fputs(FindingsText(warnings).c_str(), stderr);
+    FindingList listed;  // a long run of one kind is counted, not listed
+    for (const Finding& warning : warnings) listed.push_back(warning);
+    std::fputs(FindingsText(listed.Take()).c_str(), stderr);
     return args.Has("--strict") && !warnings.empty() ? kProblemsFound : kSuccess;
 }
 

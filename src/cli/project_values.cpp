@@ -32,8 +32,8 @@ std::string Lowered(std::string_view name) {
     return lowered;
 }
 
-// "the keys of [TEAM] are Name, Supplied, ..." or "did you mean Tested=?": the fix, not only
-// the symptom.
+// "did you mean Tested=?", or the known names when none is near: the fix, not only the
+// symptom.
 std::string Suggestion(std::string_view name, const std::vector<std::string>& known,
                        const char* what, const char* open, const char* close) {
     const std::string nearest = NearestName(name, known);
@@ -69,8 +69,7 @@ void CheckKnownKeys(const std::vector<platform::ProfileText::Listed>& listing,
                 warnings.push_back(Warn(
                     file, entry.line, "project-key",
                     "[" + entry.section +
-                        "] is not a section of a project; its keys are "
-                        "not read (" +
+                        "] is not a section of a project; its keys are not read (" +
                         Suggestion(entry.section, sections, "the sections are ", "[", "]") + ")"));
             } else if (!isFirst) {
                 warnings.push_back(Warn(
@@ -146,9 +145,7 @@ std::string InAnsi(std::string_view bytes, const std::string& file, ProjectEncod
             Warn(file, 0, "project-utf8",
                  "read as UTF-8, not byte for byte as the window reads projects: its " +
                      std::to_string(converted.beyondAscii) +
-                     " character(s) beyond ASCII are "
-                     "converted to " +
-                     AnsiCodePageName() +
+                     " character(s) beyond ASCII are converted to " + AnsiCodePageName() +
                      " (--project-encoding ansi reads every byte as the window does)"));
     }
     for (const AnsiConversion::Lost& lost : converted.lost) {
