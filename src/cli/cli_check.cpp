@@ -58,6 +58,34 @@ void CheckRooms(const std::string& file, std::size_t lineNumber, const std::stri
     }
 }
 
+// How to give a placeholder room: editors strip the blanks after one at a line's end.
+std::string RoomFix(const std::string& line, std::size_t tag) {
+    if (line.find_first_not_of(' ', tag + 3) == std::string::npos) {
+        return " (nothing but blanks follows it: pad the line, glyphwright-cli normalize --pad)";
+    }
+    return " (more blanks beside it, or a shorter value)";
+}
+
+// A value placed over [start, start + length) of `after` that took blanks from beside its
+// placeholder (at `tag`) and now meets other text with none between reads as one word with it:
+// "English, German, FrenchType ...:". Each side is looked at where blanks were taken.
+void CheckTouching(const std::string& file, std::size_t lineNumber, const std::string& after,
+                   std::size_t tag, std::size_t start, std::size_t length, const std::string& what,
+                   FindingList& findings) {
+    const bool tookLeft = start < tag;
+    const bool tookRight = start + length > tag + 3;
+    const std::size_t end = start + length;
+    const bool meetsLeft = tookLeft && start > 0 && after[start - 1] != ' ' && after[start] != ' ';
+    const bool meetsRight =
+        tookRight && end < after.size() && after[end] != ' ' && after[end - 1] != ' ';
+    if (!meetsLeft && !meetsRight) return;
+    const char met = meetsRight ? after[end] : after[start - 1];
+    findings.push_back(Make(file, lineNumber, tag + 1, Severity::Warning, "no-blank",
+                            what + " fills its room and meets " +
+                                ShowOem(static_cast<unsigned char>(met)) +
+                                " with no blank between; one character less keeps one"));
+}
+
 // Runs the single-line pass one placeholder at a time, so each value's fate is known: a
 // placeholder still in the line after its own turn was not placed.
 void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, const std::string& line,
@@ -77,11 +105,27 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
         if (value.find(tag) == std::string::npos) {
             for (std::size_t at = after.find(tag); at != std::string::npos; at = after.find(tag, at + 3)) {
                 const std::size_t roomAt = std::min(at, before.size() - 3);
-                findings.push_back(Make(file, lineNumber, at + 1, Severity::Problem, "not-placed",
-                                        tag + " value of " + to_string(length) + " characters is not placed: room " +
-                                            to_string(RoomAt(before, roomAt).centred) + " centred, " +
-                                            to_string(RoomAt(before, roomAt).aligned) +
-                                            " aligned; the placeholder stays"));
+                findings.push_back(Make(
+                    file, lineNumber, at + 1, Severity::Problem, "not-placed",
+                    tag + " value of " + to_string(length) + " characters is not placed: room " +
+                        to_string(RoomAt(before, roomAt).centred) + " centred, " +
+                        to_string(RoomAt(before, roomAt).aligned) +
+                        " aligned; the placeholder stays" + RoomFix(before, roomAt)));
+            }
+            // A value of the placeholder's width or more keeps the line's length, so it stands
+            // where the placeholder stood, centred over it or starting at it.
+            const std::string oem = AnsiToOem(value);
+            if (length > 3) {
+                for (std::size_t at = before.find(tag); at != std::string::npos;
+                     at = before.find(tag, at + 3)) {
+                    const std::size_t left = (length - 3) / 2;
+                    const bool centred =
+                        at >= left && after.compare(at - left, length, oem) == 0 &&
+                        before.compare(at - left, left, std::string(left, ' ')) == 0;
+                    if (!centred && after.compare(at, length, oem) != 0) continue;
+                    CheckTouching(file, lineNumber, after, at, centred ? at - left : at, length,
+                                  tag + " value of " + to_string(length) + " characters", findings);
+                }
             }
             // A short value pulls in what follows it; trailing blanks do not matter.
             const std::size_t first = before.find(tag);
@@ -106,15 +150,31 @@ void CheckTextBlocks(const std::string& file, const Document& substituted, const
             const std::size_t at = line.find(tag);
             if (at == std::string::npos) continue;
             const ValueRoom room = RoomAt(line, at);
+            const bool followed = line.find_first_not_of(' ', at + 3) != std::string::npos;
             for (std::size_t j = 0; j < blocks[b].size(); ++j) {
                 const std::string& fieldLine = blocks[b][j];
-                if (PlaceTextBlockLine(line, tag, fieldLine.size()).placement != Placement::NotPlaced) continue;
                 const std::size_t length = fieldLine.empty() ? 3 : fieldLine.size();
-                findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
-                                        tag + " line " + to_string(j + 1) + " of " + to_string(length) +
-                                            " characters is not placed: room " + to_string(room.centred) +
-                                            " centred, " + to_string(room.aligned) +
-                                            " aligned; that copy keeps the placeholder"));
+                const std::string what =
+                    tag + " line " + to_string(j + 1) + " of " + to_string(length) + " characters";
+                const PlacementChoice choice = PlaceTextBlockLine(line, tag, fieldLine.size());
+                if (choice.placement == Placement::NotPlaced) {
+                    findings.push_back(
+                        Make(file, n + 1, at + 1, Severity::Problem, "not-placed",
+                             what + " is not placed: room " + to_string(room.centred) +
+                                 " centred, " + to_string(room.aligned) +
+                                 " aligned; that copy keeps the placeholder" + RoomFix(line, at)));
+                } else if (length < 3 && followed) {
+                    // As with a single-line value: the copy is shorter and its border moves in.
+                    findings.push_back(Make(file, n + 1, at + 1, Severity::Problem, "short-value",
+                                            what + " shortens that copy by " +
+                                                to_string(3 - length) +
+                                                ": what follows it moves left"));
+                } else if (length > 3) {
+                    const std::size_t start = line.find(choice.searchText);
+                    std::string copy = line;
+                    copy.replace(start, length, AnsiToOem(fieldLine));
+                    CheckTouching(file, n + 1, copy, at, start, length, what, findings);
+                }
             }
         }
     }
@@ -125,6 +185,13 @@ void CheckTextBlocks(const std::string& file, const Document& substituted, const
 void CheckLostCharacters(const CheckRequest& request, FindingList& findings) {
     for (const Placeholder& field : kPlaceholders) {
         const char letter = field.letter;
+        // A value no template shows loses nothing: a DIZ never shows the text blocks.
+        const bool shown = std::any_of(
+            request.templates.begin(), request.templates.end(), [&](const CheckedTemplate& t) {
+                return (t.kind == TemplateKind::Nfo || !IsTextBlock(letter)) &&
+                       t.bytes.find(PlaceholderTag(letter)) != std::string::npos;
+            });
+        if (!shown) continue;
         const std::string value = request.project->GetText(ReleaseField(letter));
         const std::string oem = AnsiToOem(value);
         std::set<unsigned char> reported;
@@ -199,6 +266,9 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
             CheckSingleLineValues(file, n + 1, lines[n], input.lineValues, findings);
         }
     }
+    // The rendering copies a final end-of-file byte as a last line of its own: the result is
+    // measured as it is written.
+    if (body.size() < checked.bytes.size()) lines = ParseDocument(checked.bytes);
     // The template's lines are rendered where they stand, and the text blocks are laid in one
     // line at a time, each line dropped as its text is made: the rendering never stands in
     // memory twice, however large the template.
@@ -206,9 +276,9 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     std::string text;
     text.reserve(checked.bytes.size() + 2 * lines.size());  // the size without text blocks
     if (checked.kind == TemplateKind::Nfo) {
-        const std::size_t bound = LaidTextBlocksBound(lines, input.blocks);
-        if (bound > kMaxOutputBytes) {
-            findings.push_back(Make(file, 0, 0, Severity::Problem, "output-size", OutputTooLarge(bound)));
+        std::string tooLarge;
+        if (!LaidTextBlocksFit(lines, input.blocks, tooLarge)) {
+            findings.push_back(Make(file, 0, 0, Severity::Problem, "output-size", tooLarge));
             return;
         }
         CheckTextBlocks(file, lines, input.blocks, findings);
@@ -252,22 +322,33 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-const char* SeverityName(Severity severity) { return severity == Severity::Note ? "note" : "problem"; }
-
 }  // namespace
 
 std::vector<Finding> CheckBytes(const std::string& file, const std::string& bytes, bool isTemplate) {
     FindingList findings;
     const std::string_view text = isTemplate ? WithoutEndOfFile(bytes) : std::string_view(bytes);
+    // A template's own bytes are what normalize rewrites; a result's come from the values.
+    const auto Fix = [isTemplate](const char* what) {
+        return isTemplate ? std::string(" (glyphwright-cli normalize ") + what + ")"
+                          : std::string();
+    };
     if (isTemplate) {
+        if (bytes.empty()) {
+            findings.push_back(Make(file, 0, 0, Severity::Warning, "empty",
+                                    "the template is empty; so is its rendering"));
+        }
         if (text.size() < bytes.size()) {
-            findings.push_back(Make(file, 0, 0, Severity::Problem, "end-of-file",
-                                    "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
-                                    "last line with an arrow (it is not counted here)"));
+            findings.push_back(
+                Make(file, 0, 0, Severity::Problem, "end-of-file",
+                     "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "
+                     "last line with an arrow, and it is not counted here" +
+                         Fix("drops it")));
         }
         if (text.substr(0, 3) == "\xEF\xBB\xBF" || text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") {
-            findings.push_back(Make(file, 1, 1, Severity::Problem, "bom",
-                                    "starts with a byte-order mark; it is copied into the NFO as art characters"));
+            findings.push_back(
+                Make(file, 1, 1, Severity::Problem, "bom",
+                     "starts with a byte-order mark; it is copied into the NFO as art characters" +
+                         Fix("decodes the file and drops it")));
         }
     }
     // Files from git and Unix editors end every line with LF alone: one finding says so, and
@@ -276,15 +357,19 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
     if (lfOnly) {
         const std::size_t count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
         findings.push_back(Make(file, 0, 0, Severity::Problem, "line-end",
-                                to_string(count) + " line(s) end with LF alone, none with CR LF; the window "
-                                                   "and the renderer take the whole file as one line"));
+                                to_string(count) +
+                                    " line(s) end with LF alone, none with CR LF; the window "
+                                    "and the renderer take the whole file as one line" +
+                                    Fix("writes CR LF")));
     }
     std::size_t line = 1, column = 1, tabsOnLine = 0, tabColumn = 0;
     bool nulReported = false;
     auto endLine = [&]() {
         if (tabsOnLine > 0) {
             findings.push_back(Make(file, line, tabColumn, Severity::Problem, "tab",
-                                    to_string(tabsOnLine) + " tab(s); viewers expand them differently"));
+                                    to_string(tabsOnLine) +
+                                        " tab(s); viewers expand them differently" +
+                                        Fix("expands them, --tabs N")));
         }
         tabsOnLine = 0;
         ++line;
@@ -297,12 +382,14 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
             const bool crcrlf = i + 2 < text.size() && text[i + 1] == '\r' && text[i + 2] == '\n';
             if (crcrlf) {
                 findings.push_back(Make(file, line, column, Severity::Problem, "cr-cr-lf",
-                                        "line ends with CR CR LF; it reads as an extra empty line"));
+                                        "line ends with CR CR LF; it reads as an extra empty line" +
+                                            Fix("writes CR LF")));
             } else if (!crlf) {
                 const bool previousWasCr = i > 0 && text[i - 1] == '\r';
                 if (!previousWasCr) {
-                    findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
-                                            "line ends with a lone CR, not CR LF"));
+                    findings.push_back(
+                        Make(file, line, column, Severity::Problem, "line-end",
+                             "line ends with a lone CR, not CR LF" + Fix("writes CR LF")));
                 }
             }
             if (crlf) ++i;
@@ -314,15 +401,18 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
             continue;
         }
         if (c == '\n') {
-            findings.push_back(Make(file, line, column, Severity::Problem, "line-end",
-                                    "lone LF inside the line; the renderer does not break here"));
+            findings.push_back(Make(
+                file, line, column, Severity::Problem, "line-end",
+                "lone LF inside the line; the renderer does not break here" + Fix("writes CR LF")));
         } else if (c == '\t') {
             if (tabsOnLine++ == 0) tabColumn = column;
         } else if (c == '\0' && !nulReported) {
             nulReported = true;
-            findings.push_back(Make(file, line, column, Severity::Problem, "nul",
-                                    column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
-                                                : "NUL byte: the rest of this line is dropped"));
+            findings.push_back(Make(
+                file, line, column, Severity::Problem, "nul",
+                line == 1 && column == 1 ? "NUL byte at the start: the rendering is empty"
+                : column == 1 ? "NUL byte at the start of a line: the rest of the file is dropped"
+                              : "NUL byte: the rest of this line is dropped"));
         }
         ++column;
     }
@@ -340,68 +430,30 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
                 at = i + 1;
             }
         }
-        findings.push_back(Make(file, lineOf, utf8.firstOffset - at + 1, Severity::Problem, "utf8",
-                                "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
-                                    " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437"));
+        findings.push_back(
+            Make(file, lineOf, utf8.firstOffset - at + 1, Severity::Problem, "utf8",
+                 "the bytes are valid UTF-8 (" + to_string(utf8.sequences) +
+                     " multi-byte sequence(s)); viewers that try UTF-8 first will not show CP437" +
+                     Fix("converts the file to CP437 if it is UTF-8 text")));
     }
     return findings.Take();
 }
 
-void FindingList::push_back(Finding finding) {
-    const auto kind = std::make_pair(finding.file, finding.code);
-    std::size_t& listed = listed_[kind];
-    if (finding.omitted == 0 && listed < kFindingsPerKind) {
-        ++listed;
-        kept_.push_back(std::move(finding));
-        return;
-    }
-    Omitted& omitted = omitted_[kind];
-    omitted.count += finding.omitted == 0 ? 1 : finding.omitted;
-    if (finding.severity == Severity::Problem) omitted.severity = Severity::Problem;
-}
-
-std::vector<Finding> FindingList::Take() {
-    std::vector<Finding> all = std::move(kept_);
-    for (const auto& [kind, omitted] : omitted_) {
-        Finding summary{kind.first, 0, 0, omitted.severity, kind.second,
-                        to_string(omitted.count) + " more finding(s) of this kind, not listed", omitted.count};
-        all.push_back(std::move(summary));
-    }
-    kept_.clear();
-    listed_.clear();
-    omitted_.clear();
-    return all;
-}
-
 std::vector<Finding> CheckTemplates(const CheckRequest& request) {
     FindingList findings;
+    for (const Finding& warning : request.projectWarnings) findings.push_back(warning);
     if (request.project) CheckLostCharacters(request, findings);
     for (const CheckedTemplate& checked : request.templates) CheckOneTemplate(request, checked, findings);
     return findings.Take();
 }
 
-bool HasProblems(const std::vector<Finding>& findings) {
-    return std::any_of(findings.begin(), findings.end(),
-                       [](const Finding& f) { return f.severity == Severity::Problem; });
-}
-
-std::string FindingsText(const std::vector<Finding>& findings) {
-    std::string out;
-    for (const Finding& f : findings) {
-        out += FileNameAsUtf8(f.file);
-        if (f.line > 0) out += ':' + to_string(f.line);
-        if (f.column > 0) out += ':' + to_string(f.column);
-        out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + " [" + f.code + "]\n";
-    }
-    return out;
-}
-
 std::string FindingsJson(const std::vector<Finding>& findings) {
-    std::size_t problems = 0;
+    std::size_t problems = 0, warnings = 0;
     std::string out = "{\n  \"findings\": [";
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const Finding& f = findings[i];
         if (f.severity == Severity::Problem) ++problems;
+        if (f.severity == Severity::Warning) ++warnings;
         out += i == 0 ? "\n    {" : ",\n    {";
         out += "\"file\": ";
         AppendJsonString(out, FileNameAsUtf8(f.file));
@@ -411,7 +463,8 @@ std::string FindingsJson(const std::vector<Finding>& findings) {
         out += '}';
     }
     out += findings.empty() ? "],\n" : "\n  ],\n";
-    out += "  \"problems\": " + to_string(problems) + "\n}\n";
+    out += "  \"problems\": " + to_string(problems) + ",\n  \"warnings\": " + to_string(warnings) +
+           "\n}\n";
     return out;
 }
 

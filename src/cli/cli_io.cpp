@@ -1,6 +1,8 @@
 #include "cli/cli_io.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/files.h"
 
@@ -11,7 +13,37 @@
 
 namespace glyphwright::cli {
 
+namespace {
+
+// "-" names standard input, read whole like a file and capped the same way.
+bool ReadStandardInput(std::size_t limit, std::string& bytes, std::string& error) {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    std::string content;
+    char chunk[65536];
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+        if (got > limit - content.size()) {
+            error =
+                "standard input: too large: over the limit of " + std::to_string(limit) + " bytes";
+            return false;
+        }
+        content.append(chunk, got);
+        if (got < sizeof chunk) break;
+    }
+    if (std::ferror(stdin)) {
+        error = "standard input: read failed";
+        return false;
+    }
+    bytes.swap(content);
+    return true;
+}
+
+}  // namespace
+
 bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) {
+    if (path == "-") return ReadStandardInput(limit, bytes, error);
     if (path.empty()) {
         error = "an empty file name was given";
         return false;
@@ -45,7 +77,10 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
         }
         return true;
     }
+    std::vector<std::string> made;
+    if (!MakeFolders(platform::FolderPart(path), made, error)) return false;
     const platform::FileStatus status = platform::WriteOutputFile(path, bytes);
+    if (!status.Ok()) RemoveFolders(made);
     if (status.error == platform::FileError::IsAFolder) {
         error = ShownPath(path) + ": is a folder; give a file name";
         return false;
@@ -55,6 +90,53 @@ bool WriteOutput(const std::string& path, std::string_view bytes, std::string& e
         return false;
     }
     return true;
+}
+
+namespace {
+
+// The path without separators at its end, "" for none left; a root ("/", "C:\\") stays.
+std::string WithoutTrailingSeparators(std::string folder) {
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\') &&
+           folder[folder.size() - 2] != ':') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+}  // namespace
+
+bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std::string& error) {
+    // The missing folders from the deepest up to the first that exists.
+    std::vector<std::string> missing;
+    for (std::string at = WithoutTrailingSeparators(folder);
+         !at.empty() && !platform::DirectoryExists(at);) {
+        if (platform::FileExists(at)) {
+            error = ShownPath(at) + ": is a file, not a folder to write into";
+            return false;
+        }
+        missing.push_back(at);
+        const std::string parent = WithoutTrailingSeparators(platform::FolderPart(at));
+        if (parent == at) break;
+        at = parent;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        const platform::FileStatus status = platform::CreateFolder(*it);
+        if (!status.Ok()) {
+            error = ShownPath(*it) +
+                    ": the folder cannot be created: " + platform::DescribeFileStatus(status);
+            RemoveFolders(made);
+            return false;
+        }
+        made.insert(made.begin(), *it);
+    }
+    return true;
+}
+
+void RemoveFolders(std::vector<std::string>& made) {
+    std::error_code ignored;
+    for (const std::string& folder : made)
+        std::filesystem::remove(folder, ignored);  // only if empty
+    made.clear();
 }
 
 bool UsableFileName(std::string_view name, std::string& why) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace glyphwright::cli {
 
@@ -16,13 +17,22 @@ inline constexpr std::size_t kMaxInputBytes = std::size_t(256) << 20;
 // so a long block over many lines could otherwise fill the memory.
 inline constexpr std::size_t kMaxOutputBytes = kMaxInputBytes;
 
-// Reads the file once, whole; more than `limit` bytes (counted as they come, so a device or a
-// pipe is capped too) is refused.
+// Reads the file once, whole ("-" is standard input); more than `limit` bytes (counted as
+// they come, so a device or a pipe is capped too) is refused.
 bool ReadInput(const std::string& path, std::size_t limit, std::string& bytes, std::string& error);
 bool ReadInput(const std::string& path, std::string& bytes, std::string& error);  // templates' cap
 
+// Creates the folder and the missing folders above it, naming in `made` those it created,
+// deepest first. False with the reason when one cannot be made or a file stands in the way;
+// what was made is then removed again.
+bool MakeFolders(const std::string& folder, std::vector<std::string>& made, std::string& error);
+
+// Removes the folders MakeFolders made, as far as they are still empty.
+void RemoveFolders(std::vector<std::string>& made);
+
 // Writes the bytes to the file, replacing a regular file whole and writing through to a device,
-// a pipe or a link's target, or to standard output for "-" or an empty path. Standard output is
+// a pipe or a link's target, or to standard output for "-" or an empty path. Missing folders
+// above the file are made (and removed again when the write fails). Standard output is
 // switched to binary so CR LF is written as it is.
 bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error);
 

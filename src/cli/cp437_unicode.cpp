@@ -1,5 +1,7 @@
 #include "cli/cp437_unicode.h"
 
+#include <cstdio>
+
 #include "cli/utf8_check.h"
 
 namespace glyphwright::cli {
@@ -73,6 +75,74 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+std::optional<unsigned char> UnicodeToCp1252(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
+    for (unsigned i = 0; i < 32; ++i) {
+        if (kCp1252High[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+std::u32string DecodeUtf8(std::string_view bytes) {
+    std::u32string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            text += lead;
+            ++i;
+            continue;
+        }
+        // The validity rules are the look-alike test's: one sequence at a time.
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (!ReadAsUtf8(bytes.substr(i, length)).valid || bytes.size() - i < length) {
+            text += kReplacementCharacter;
+            ++i;
+            continue;
+        }
+        char32_t c = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        text += c;
+        i += length;
+    }
+    return text;
+}
+
+std::u32string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    std::u32string text;
+    text.reserve(bytes.size() / 2);
+    const auto unitAt = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                text += 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+                continue;
+            }
+        }
+        text += (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacementCharacter : unit;
+    }
+    if (i < bytes.size()) text += kReplacementCharacter;
+    return text;
+}
+
+std::string DescribeCharacter(char32_t codePoint) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
+    std::string text = std::string(code) + " '";
+    AppendUtf8(text, codePoint < 0x20 ? kCp437Glyphs[codePoint] : codePoint);
+    return text + "'";
 }
 
 std::string Cp437ToUtf8(std::string_view bytes) {

@@ -3,6 +3,7 @@
 // into the form, as Unicode: what the export and the report of lost characters need.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,21 @@ extern const std::array<char32_t, 256> kCp437Glyphs;
 char32_t Cp1252ToUnicode(unsigned char byte);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
+
+// The character of code page 1252 that is `codePoint`, or none.
+std::optional<unsigned char> UnicodeToCp1252(char32_t codePoint);
+
+// The replacement character that decoding puts where bytes are not a character.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// UTF-8 as characters; each byte that starts no well-formed sequence becomes U+FFFD.
+std::u32string DecodeUtf8(std::string_view bytes);
+
+// UTF-16 without its byte-order mark; a lone surrogate or a cut-off unit becomes U+FFFD.
+std::u32string DecodeUtf16(std::string_view bytes, bool bigEndian);
+
+// "U+20AC '€'": a character as a message names it.
+std::string DescribeCharacter(char32_t codePoint);
 
 // The bytes as UTF-8, each byte by its CP437 glyph, except that CR, LF and tab stay line
 // structure.

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <map>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/cli_check.h"
@@ -15,6 +15,8 @@
 #include "cli/cli_io.h"
 #include "cli/cli_render.h"
 #include "cli/date_options.h"
+#include "cli/nearest_name.h"
+#include "cli/normalize.h"
 #include "cli/png_export.h"
 #include "cli/project_values.h"
 #include "cli/word_wrap.h"
@@ -35,9 +37,13 @@ constexpr int kBadInput = 2;
 constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
-    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format "
+    "PICTURE]\n"
+    "                         [--project-encoding auto|ansi|utf-8] [--strict]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
-    "                         [--date YYYY-MM-DD] [--date-format PICTURE]\n"
+    "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] "
+    "[--strict]\n"
+    "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
     "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
     "  glyphwright-cli --help | --version\n";
 
@@ -47,22 +53,36 @@ constexpr char kHelp[] =
     "        the CP437 result to standard output (NFO first, then DIZ), or with --out into DIR\n"
     "        as <Team Name>.nfo and File_ID.diz. Text blocks wrap at N columns, the width of\n"
     "        the window's text boxes (69) unless --wrap says otherwise; --wrap 0 does not wrap.\n"
+    "        What the rendering drops (a value with no room, text after a NUL, lines joined by\n"
+    "        LF line ends, project keys nothing reads) is a warning on standard error.\n"
     "check   lists the room each placeholder has (centred and aligned) and the problems that\n"
     "        move borders or garble the file: values that will not be placed, characters the\n"
     "        OEM code page lacks, DIZ files over 45 columns or 10 lines, line ends other than\n"
     "        CR LF, tabs, NUL bytes, byte-order marks, bytes that read as UTF-8. One finding a\n"
     "        line, or a JSON document with --json. Exit code 1 when a problem was found.\n"
+    "normalize  makes text art a template: UTF-8 and UTF-16 (a byte-order mark, or valid UTF-8\n"
+    "        as a whole) become CP437, any other file is CP437 already; every line end becomes\n"
+    "        CR LF; a final 1A and a SAUCE record go; tabs expand to stops every N columns (8);\n"
+    "        --pad pads lines holding a placeholder with blanks to WIDTH (the widest line's).\n"
+    "        What changed goes to standard error; a character with no CP437 byte becomes '?'\n"
+    "        and makes the exit code 1.\n"
     "export  converts a CP437 NFO to UTF-8 (--utf8), to a self-contained HTML page (--html) or\n"
     "        to a picture (--png: every byte an 8x16 cell of the DOS font, light grey on black\n"
     "        unless --colors says otherwise, e.g. --colors ffffff,000080), to standard output\n"
-    "        or FILE. render --png FILE draws the rendered NFO the same way.\n"
+    "        or FILE. render --png FILE draws the rendered NFO (the DIZ without --nfo).\n"
     "dates   {N} is the project's release date (today without a project) written in the short\n"
     "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
     "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
     "        the window's date box reads it: d dd ddd dddd, M MM MMM MMMM, yy yyyy, 'text'\n"
-    "        (e.g. M/d/yyyy, dd.MM.yyyy, yyyy-MM-dd).\n"
+    "        (e.g. M/d/yyyy, dd.MM.yyyy, yyyy-MM-dd). The same picture reads the project's\n"
+    "        date, and yyyy-MM-dd always reads.\n"
+    "projects  are read as the window reads them, except that UTF-8 (a byte-order mark, or\n"
+    "        valid UTF-8 beyond ASCII) is converted to the ANSI code page first, with a warning;\n"
+    "        --project-encoding ansi reads every byte as the window does.\n"
+    "files   \"-\" reads a template or project from standard input; --out makes missing folders.\n"
     "\n"
-    "exit codes: 0 success, 1 check found problems, 2 bad usage or unreadable input\n";
+    "exit codes: 0 success, 1 check found problems, normalize met a character CP437 lacks, or\n"
+    "            --strict met a warning; 2 bad usage or unreadable input\n";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "glyphwright-cli: %s\n", message.c_str());
@@ -96,7 +116,12 @@ struct OptionRule {
     const char* name;
     bool takesValue;
     bool repeatable;
+    bool numberMayFollow = false;  // a flag that takes the next argument when it is a number
 };
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
 
 bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules, Arguments& parsed,
                     std::string& error) {
@@ -111,7 +136,11 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             if (arg == candidate.name) rule = &candidate;
         }
         if (!rule) {
-            error = "unknown option " + arg + " for " + argv[1];
+            std::vector<std::string> names;
+            for (const OptionRule& candidate : rules) names.push_back(candidate.name);
+            const std::string nearest = NearestName(arg, names);
+            error = "unknown option " + arg + " for " + argv[1] +
+                    (nearest.empty() ? "" : "; did you mean " + nearest + "?");
             return false;
         }
         if (!rule->repeatable && parsed.Has(arg)) {
@@ -119,7 +148,8 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             return false;
         }
         if (!rule->takesValue) {
-            parsed.options.emplace(arg, std::string());
+            const bool number = rule->numberMayFollow && i + 1 < argc && IsNumber(argv[i + 1]);
+            parsed.options.emplace(arg, number ? std::string(argv[++i]) : std::string());
             continue;
         }
         if (i + 1 >= argc) {
@@ -137,6 +167,16 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
     return true;
 }
 
+// Standard input can be read once: "-" may stand for one input only.
+bool StandardInputOnce(const Arguments& args, std::string& error) {
+    int count = 0;
+    for (const char* option : {"--project", "--nfo", "--diz"}) {
+        for (const std::string& value : args.Values(option)) count += value == "-";
+    }
+    if (count > 1) error = "\"-\" (standard input) stands for more than one input";
+    return count <= 1;
+}
+
 // --wrap N: a number of columns, 0 for none.
 bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
     wrap = kTextBlockColumns;
@@ -150,23 +190,44 @@ bool ParseWrap(const Arguments& args, std::size_t& wrap, std::string& error) {
     return true;
 }
 
-// The project, then --date and --date-format over what it set.
-bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::string& error) {
-    if (args.Has("--project") && !OpenProject(args.Value("--project"), form, error)) return false;
-    if (args.Has("--date")) {
-        const std::optional<DateTimeValue> date = ParseIsoDate(args.Value("--date"));
-        if (!date) {
-            error = "--date wants a day as YYYY-MM-DD, not \"" + args.Value("--date") + "\"";
-            return false;
-        }
-        form.SetDate(*date);
-    }
+// The picture in effect (--date-format, else the locale's) writes {N} and reads the project's
+// date; then the project, then --date over the day it set.
+bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Finding>& warnings,
+              std::string& error) {
     if (args.Has("--date-format") && args.Value("--date-format").empty()) {
         error = "--date-format wants a picture such as dd.MM.yyyy";
         return false;
     }
-    form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture());
+    form.SetDatePicture(args.Has("--date-format") ? args.Value("--date-format")
+                                                  : LocaleShortDatePicture());
+    std::optional<DateTimeValue> date;
+    if (args.Has("--date")) {
+        date = ParseIsoDate(args.Value("--date"));
+        if (!date) {
+            error = "--date wants a day as YYYY-MM-DD, not \"" + args.Value("--date") + "\"";
+            return false;
+        }
+    }
+    ProjectReading how;
+    how.dateFromProject = !date;
+    if (args.Has("--project-encoding") &&
+        !ParseProjectEncoding(args.Value("--project-encoding"), how.encoding)) {
+        error = "--project-encoding wants ansi, utf-8 or auto, not \"" +
+                args.Value("--project-encoding") + "\"";
+        return false;
+    }
+    if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error))
+        return false;
+    if (date) form.SetDate(*date);
     return true;
+}
+
+// Warnings go to standard error, one a line; with --strict they make the exit status 1.
+int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
+    FindingList listed;  // a long run of one kind is counted, not listed
+    for (const Finding& warning : warnings) listed.push_back(warning);
+    std::fputs(FindingsText(listed.Take()).c_str(), stderr);
+    return args.Has("--strict") && !warnings.empty() ? kProblemsFound : kSuccess;
 }
 
 // The text drawn with the built-in DOS font, in the colours --colors names.
@@ -185,7 +246,7 @@ bool WritePng(const Arguments& args, std::string_view cp437, const std::string& 
 
 // Writes the NFO (named after Team Name, as "Save NFO && DIZ" names it) and File_ID.diz into
 // the --out folder. Nothing is left half-written: when the DIZ cannot be written, the NFO
-// goes back to what it was, and a folder made for them goes again.
+// goes back to what it was, and folders made for them go again.
 int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std::string& nfo,
                  const std::string& diz) {
     const std::string folder = args.Value("--out");
@@ -201,16 +262,8 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
                         "\" cannot name the NFO file: " + error);
         }
     }
-    bool madeFolder = false;
-    if (!platform::DirectoryExists(folder)) {
-        if (platform::FileExists(folder)) return Fail(ShownPath(folder) + ": is a file, not a folder to write into");
-        const platform::FileStatus made = platform::CreateFolder(folder);
-        if (!made.Ok()) {
-            return Fail(ShownPath(folder) + ": the output folder cannot be created: " +
-                        platform::DescribeFileStatus(made));
-        }
-        madeFolder = true;
-    }
+    std::vector<std::string> madeFolders;
+    if (!MakeFolders(folder, madeFolders, error)) return Fail(error);
     // The project's text is in the system code page; the path is UTF-8.
     const std::string nfoPath = JoinPath(folder, platform::PathFromAnsi(team) + ".nfo");
     // Only a plain file is kept to put back; a device, a pipe or a link to one is written
@@ -226,7 +279,7 @@ int WriteRelease(const Arguments& args, const MemoryProjectForm& form, const std
         } else if (newNfo) {
             std::filesystem::remove(nfoPath, ignored);
         }
-        if (madeFolder) std::filesystem::remove(folder, ignored);
+        RemoveFolders(madeFolders);
     };
     if (args.Has("--nfo") && !WriteOutput(nfoPath, nfo, error)) {
         const std::string reason = error;
@@ -245,10 +298,12 @@ int Render(const Arguments& args) {
     if (!args.positional.empty()) return UsageError("render takes no file without an option: " + args.positional[0]);
     if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("render needs --nfo and/or --diz");
     std::string error;
+    if (!StandardInputOnce(args, error)) return UsageError(error);
     std::size_t wrap = 0;
     if (!ParseWrap(args, wrap, error)) return UsageError(error);
     MemoryProjectForm form;
-    if (!LoadForm(args, form, error)) return Fail(error);
+    std::vector<Finding> warnings;
+    if (!LoadForm(args, form, warnings, error)) return Fail(error);
 
     std::string nfoBytes, dizBytes;
     if (args.Has("--nfo") && !ReadInput(args.Value("--nfo"), nfoBytes, error)) return Fail(error);
@@ -256,18 +311,26 @@ int Render(const Arguments& args) {
 
     const RenderInput input = ReadRenderInput(form, wrap);
     std::string nfo, diz;
-    if (args.Has("--nfo") && !RenderNfoText(nfoBytes, input, nfo, error)) return Fail(error);
-    if (args.Has("--diz")) diz = DocumentText(RenderDiz(dizBytes, input.lineValues));
+    if (args.Has("--nfo") && !RenderTemplate(args.Value("--nfo"), TemplateKind::Nfo, nfoBytes,
+                                             input, nfo, warnings, error)) {
+        return Fail(error);
+    }
+    if (args.Has("--diz") && !RenderTemplate(args.Value("--diz"), TemplateKind::Diz, dizBytes,
+                                             input, diz, warnings, error)) {
+        return Fail(error);
+    }
 
-    if (args.Has("--png")) {
-        if (!args.Has("--nfo")) return UsageError("render --png draws the NFO: give --nfo");
-        if (!WritePng(args, nfo, args.Value("--png"), error)) return Fail(error);
+    // The picture is of the NFO, or of the DIZ when that is all there is.
+    if (args.Has("--png") &&
+        !WritePng(args, args.Has("--nfo") ? nfo : diz, args.Value("--png"), error)) {
+        return Fail(error);
     }
     if (!args.Has("--out")) {
         if (!WriteOutput("-", nfo + diz, error)) return Fail(error);
-        return kSuccess;
+    } else if (const int written = WriteRelease(args, form, nfo, diz); written != kSuccess) {
+        return written;
     }
-    return WriteRelease(args, form, nfo, diz);
+    return WarnedExit(args, warnings);
 }
 
 int Export(const Arguments& args) {
@@ -286,14 +349,48 @@ int Export(const Arguments& args) {
     return kSuccess;
 }
 
+// A size given as a number of columns, within [least, 999999].
+bool ParseColumns(const Arguments& args, const char* option, std::size_t least,
+                  std::size_t& columns, std::string& error) {
+    const std::string text = args.Value(option);
+    if (!IsNumber(text) || text.size() > 6 || std::strtoul(text.c_str(), nullptr, 10) < least) {
+        error = std::string(option) + " wants a number of columns (" + std::to_string(least) +
+                " to 999999), not \"" + text + "\"";
+        return false;
+    }
+    columns = static_cast<std::size_t>(std::strtoul(text.c_str(), nullptr, 10));
+    return true;
+}
+
+int Normalize(const Arguments& args) {
+    if (args.positional.size() != 1) return UsageError("normalize takes exactly one input file");
+    NormalizeOptions options;
+    std::string error;
+    if (args.Has("--tabs") && !ParseColumns(args, "--tabs", 1, options.tabs, error))
+        return UsageError(error);
+    options.pad = args.Has("--pad");
+    if (options.pad && !args.Value("--pad").empty() &&
+        !ParseColumns(args, "--pad", 1, options.padWidth, error)) {
+        return UsageError(error);
+    }
+    const std::string& input = args.positional[0];
+    std::string bytes;
+    if (!ReadInput(input, bytes, error)) return Fail(error);
+    const Normalized normalized = NormalizeArt(input, bytes, options);
+    if (!WriteOutput(args.Value("--out"), normalized.bytes, error)) return Fail(error);
+    std::fputs(FindingsText(normalized.report).c_str(), stderr);
+    return HasProblems(normalized.report) ? kProblemsFound : kSuccess;
+}
+
 int Check(const Arguments& args) {
     if (!args.positional.empty()) return UsageError("check takes no file without an option: " + args.positional[0]);
     if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("check needs --nfo and/or --diz");
     std::string error;
+    if (!StandardInputOnce(args, error)) return UsageError(error);
     CheckRequest request;
     if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
     MemoryProjectForm form;
-    if (!LoadForm(args, form, error)) return Fail(error);
+    if (!LoadForm(args, form, request.projectWarnings, error)) return Fail(error);
     if (args.Has("--project")) {
         request.project = &form;
         request.projectPath = args.Value("--project");
@@ -309,7 +406,8 @@ int Check(const Arguments& args) {
     const std::vector<Finding> findings = CheckTemplates(request);
     const std::string report = args.Has("--json") ? FindingsJson(findings) : FindingsText(findings);
     if (!WriteOutput("-", report, error)) return Fail(error);
-    return HasProblems(findings) ? kProblemsFound : kSuccess;
+    const bool strictFail = args.Has("--strict") && HasWarnings(findings);
+    return HasProblems(findings) || strictFail ? kProblemsFound : kSuccess;
 }
 
 int Run(int argc, char** argv) {
@@ -334,22 +432,47 @@ int Run(int argc, char** argv) {
     Arguments args;
     std::string error;
     if (command == "render") {
-        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, false}, {"--diz", true, false},
-                                         {"--out", true, false}, {"--wrap", true, false}, {"--png", true, false},
-                                         {"--colors", true, false}, {"--date", true, false}, {"--date-format", true, false}},
+        if (!ParseArguments(argc, argv,
+                            {{"--project", true, false},
+                             {"--nfo", true, false},
+                             {"--diz", true, false},
+                             {"--out", true, false},
+                             {"--wrap", true, false},
+                             {"--png", true, false},
+                             {"--colors", true, false},
+                             {"--date", true, false},
+                             {"--date-format", true, false},
+                             {"--strict", false, false},
+                             {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Render(args);
     }
     if (command == "check") {
-        if (!ParseArguments(argc, argv, {{"--project", true, false}, {"--nfo", true, true}, {"--diz", true, true},
-                                         {"--wrap", true, false}, {"--json", false, false}, {"--date", true, false},
-                                         {"--date-format", true, false}},
+        if (!ParseArguments(argc, argv,
+                            {{"--project", true, false},
+                             {"--nfo", true, true},
+                             {"--diz", true, true},
+                             {"--wrap", true, false},
+                             {"--json", false, false},
+                             {"--date", true, false},
+                             {"--date-format", true, false},
+                             {"--strict", false, false},
+                             {"--project-encoding", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Check(args);
+    }
+    if (command == "normalize") {
+        if (!ParseArguments(
+                argc, argv,
+                {{"--out", true, false}, {"--tabs", true, false}, {"--pad", false, false, true}},
+                args, error)) {
+            return UsageError(error);
+        }
+        return Normalize(args);
     }
     if (command == "export") {
         if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--png", false, false},
@@ -359,7 +482,9 @@ int Run(int argc, char** argv) {
         }
         return Export(args);
     }
-    return UsageError("unknown command \"" + command + "\"");
+    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export"});
+    return UsageError("unknown command \"" + command + "\"" +
+                      (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }
 
 }  // namespace

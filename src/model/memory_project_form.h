@@ -28,6 +28,7 @@ public:
 
     // The picture {N} is written with; the user's short date format unless set.
     void SetDatePicture(const std::string& picture) { datePicture_ = picture; }
+    const std::string& DatePicture() const { return datePicture_; }
 
     // "{A}".."{Q}" as a rendering takes them: {N} as the date picker displays the date, {Q}
     // followed by Delimiter and Team.

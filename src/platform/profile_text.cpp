@@ -196,6 +196,7 @@ void ProfileText::Parse() {
             if (close != std::string_view::npos && close > 0) {
                 Section section;
                 section.name = std::string(CutAtNul(Trim(line.substr(1, close - 1))));
+                section.headerAt = begin;
                 section.insertAt = after;
                 section.insertNeedsBreak = needsBreak;
                 sections_.push_back(std::move(section));

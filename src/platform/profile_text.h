@@ -49,6 +49,18 @@ public:
     // value.
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
 
+    // Every section header and entry in file order, as the reader sees them, with the 1-based
+    // line each stands on: what a checker needs to name keys that no query will ever ask for.
+    // Entries before the first header belong to a section with an empty name and no line.
+    struct Listed {
+        std::string section;
+        std::size_t sectionLine = 0;
+        std::string key;          // empty for a section's header itself
+        bool hasValue = false;    // an '=' follows the name
+        std::size_t line = 0;
+    };
+    std::vector<Listed> List() const;
+
     // WritePrivateProfileStringA: the file's new bytes with the key set. Every other line keeps
     // its bytes; a new key goes after the last entry of its section, a new section at the end.
     // Empty when this text cannot be written back (it was not plain 8-bit text).
@@ -65,6 +77,7 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::size_t headerAt = 0;       // where the header's text starts
         std::size_t insertAt = 0;       // just after the last line that belongs to the section
         bool insertNeedsBreak = false;  // that line has no line break of its own
     };

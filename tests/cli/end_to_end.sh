@@ -70,6 +70,23 @@ check "render png written" sh -c "head -c 8 '$WORK/r.png' | od -An -c | grep -q 
 run "dates" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --date 2025-03-09 --date-format M/d/yyyy
 check "date as the picture says" grep -q "3/9/2025" "$WORK/out"
 run "bad date" 2 "--date wants" -- render --nfo "$T/Classic.nfo" --date 2025-02-30
+printf '[APPLICATION]\r\nName=Tool\r\nLanguage=English\r\n[RELEASE]\r\nDate=3/14/2026\r\n' >"$WORK/typo.gwp"
+run "an unknown key is a warning" 0 "did you mean Langauge=?" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo"
+run "--strict makes a warning exit 1" 1 "did you mean Langauge=?" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --strict
+run "a project date in the picture in effect" 0 "" -- render --project "$WORK/typo.gwp" --nfo "$T/Classic.nfo" --date-format M/d/yyyy
+check "the project's date, not today's" grep -q "3/14/2026" "$WORK/out"
+printf '| {A}          |\n| {R}              |\n' >"$WORK/lf.nfo"
+run "an LF-only template is a warning" 0 "LF alone" -- render --project "$WORK/p.gwp" --nfo "$WORK/lf.nfo"
+printf '\342\225\224\342\225\220\342\225\227\n\342\225\221\t{A}\n' | timeout 60 "$CLI" normalize - >"$WORK/norm.nfo" 2>"$WORK/err"
+check "normalize reads standard input and writes CP437 with CR LF" sh -c "printf '\311\315\273\r\n\272       {A}\r\n' | cmp -s - '$WORK/norm.nfo'"
+check "normalize says what it changed" grep -q "read as UTF-8" "$WORK/err"
+printf '5 \342\202\254\n' >"$WORK/euro.txt"
+timeout 60 "$CLI" normalize "$ROOT/docs/examples/art.txt" --pad --out "$WORK/art.nfo" 2>/dev/null
+check "normalize gives the guide's template" cmp -s "$WORK/art.nfo" "$ROOT/docs/examples/art.nfo"
+run "the guide's template checks clean" 0 "" -- check --nfo "$WORK/art.nfo"
+check "with no problem or warning" sh -c "! grep -qE 'problem|warning' '$WORK/out'"
+run "normalize: no CP437 byte is exit 1" 1 "euro.txt:1:3: problem: U+20AC" -- normalize "$WORK/euro.txt"
+run "normalize: tab stops of 0" 2 "--tabs wants" -- normalize "$WORK/euro.txt" --tabs 0
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
 
 # The template authors' guide shows what these commands write today.
@@ -84,6 +101,7 @@ check "check names the placeholder" grep -q "{A} value of .* is not placed" "$WO
 run "no command" 2 "no command" --
 run "unknown command" 2 "unknown command" -- frobnicate
 run "unknown option" 2 "unknown option --bogus" -- render --bogus x
+run "an unknown option names the nearest" 2 "did you mean --project?" -- render --prject x --nfo "$T/Classic.nfo"
 run "render without template" 2 "needs --nfo" -- render --project "$WORK/p.gwp"
 run "bad wrap" 2 "--wrap" -- render --nfo "$T/Classic.nfo" --wrap abc
 run "export without format" 2 "--utf8" -- export "$T/Classic.nfo"
@@ -132,8 +150,19 @@ if [ "$(id -u)" != 0 ]; then
   run "unwritable folder" 2 "cannot be written" -- render --nfo "$T/Classic.nfo" --project "$WORK/p.gwp" --out "$WORK/ro"
 fi
 run "output folder is a file" 2 "p.gwp: is a file, not a folder" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --out "$WORK/p.gwp"
-run "export to a missing folder" 2 "cannot be written" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
+run "export makes missing folders" 0 "" -- export "$T/Classic.nfo" --utf8 --out "$WORK/no/such/dir/x.txt"
+check "the file is in them" test -s "$WORK/no/such/dir/x.txt"
+run "a file where a folder should be" 2 "p.gwp: is a file" -- export "$T/Classic.nfo" --utf8 --out "$WORK/p.gwp/x.txt"
+run "render --out makes missing folders" 0 "" -- render --project "$WORK/p.gwp" --nfo "$T/Classic.nfo" --out "$WORK/deep/er/rel"
+check "the NFO is in them" test -s "$WORK/deep/er/rel/XYZ.nfo"
 run "export to a folder" 2 "is a folder" -- export "$T/Classic.nfo" --html --out "$WORK"
+
+run "render --png draws the DIZ without an NFO" 0 "" -- render --project "$WORK/p.gwp" --diz "$T/Compact.diz" --png "$WORK/diz.png"
+diz_lines=$(tr -cd '\r' <"$T/Compact.diz" | wc -c)
+check "the picture is the DIZ's height" sh -c "od -An -tx1 -j20 -N4 '$WORK/diz.png' | tr -d ' \n' | grep -qx \"$(printf '%08x' $((16 * diz_lines)))\""
+"$CLI" render --project "$WORK/p.gwp" --nfo - <"$T/Classic.nfo" >"$WORK/stdin.nfo" 2>"$WORK/err"
+check "a template from standard input" cmp -s "$WORK/stdin.nfo" "$WORK/stdout.nfo"
+run "standard input once only" 2 "more than one input" -- render --project - --nfo -
 
 # --- a project read from a pipe is read once, whole -----------------------------------------
 cat "$WORK/p.gwp" | "$CLI" render --project /dev/stdin --nfo "$T/Classic.nfo" >"$WORK/piped.nfo" 2>"$WORK/err"

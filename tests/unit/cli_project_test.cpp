@@ -71,6 +71,94 @@ TEST(CliProject, StartsAsTheWindowStarts) {
 #endif
 }
 
+// A project saved on another machine holds the date in that user's picture: the picture {N} is
+// written with reads it, ISO days always read, and anything else is said, not dropped.
+TEST(CliProject, DateReadsWithThePictureInEffect) {
+    const struct {
+        const char* picture;
+        const char* stored;
+        const char* written;  // nullptr: not read, today's date and a warning
+    } cases[] = {
+        {"M/d/yyyy", "3/14/2026", "3/14/2026"},
+        {"M/d/yyyy", "2026-03-14", "3/14/2026"},
+        {"dd.MM.yyyy", "14.03.2026 0:00:00", "14.03.2026"},
+        {"M/d/yyyy", "14.03.2026", nullptr},
+    };
+    for (const auto& c : cases) {
+        MemoryProjectForm form;
+        form.SetDatePicture(c.picture);
+        const std::string today = form.GetDateText();
+        std::vector<Finding> warnings;
+        ASSERT_TRUE(OpenProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp",
+                                     {}, form, warnings));
+        EXPECT_EQ(form.GetDateText(), c.written ? c.written : today) << c.stored;
+        ASSERT_EQ(warnings.size(), c.written ? 0u : 1u) << c.stored;
+        if (c.written) continue;
+        EXPECT_NE(warnings[0].message.find(c.stored), std::string::npos) << warnings[0].message;
+        EXPECT_NE(warnings[0].message.find(c.picture), std::string::npos) << warnings[0].message;
+    }
+}
+
+// A UTF-8 project is converted to the code page the engine works in, and says so; the window's
+// byte-for-byte reading stays one option away.
+TEST(CliProject, Utf8ProjectsAreConvertedAndSaidSo) {
+    const struct {
+        const char* name;
+        std::string value;  // [APPLICATION] Name=
+        ProjectEncoding encoding;
+        std::string read;
+        std::size_t warnings;
+    } cases[] = {
+        {"UTF-8 beyond ASCII", "Caf\xC3\xA9", ProjectEncoding::Auto, "Caf\xE9", 1},
+        {"byte-order mark", "\xEF\xBB\xBFx", ProjectEncoding::Auto, "x", 1},
+        {"code page bytes stay", "Caf\xE9", ProjectEncoding::Auto, "Caf\xE9", 0},
+        {"ansi reads every byte", "Caf\xC3\xA9", ProjectEncoding::Ansi, "Caf\xC3\xA9", 0},
+        {"a character the code page lacks", "a\xE2\x86\x92", ProjectEncoding::Auto, "a?", 2},
+        {"utf-8 forced on other bytes", "Caf\xE9", ProjectEncoding::Utf8, "Caf?", 2},
+    };
+    for (const auto& c : cases) {
+        // The mark, when there is one, starts the file.
+        const bool marked = c.value.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        const std::string bytes = (marked ? "\xEF\xBB\xBF" : "") +
+                                  std::string("[APPLICATION]\r\nName=") +
+                                  c.value.substr(marked ? 3 : 0) + "\r\n";
+        MemoryProjectForm form;
+        std::vector<Finding> warnings;
+        ProjectReading how;
+        how.encoding = c.encoding;
+        ASSERT_TRUE(OpenProjectBytes(bytes, "p.gwp", how, form, warnings)) << c.name;
+        EXPECT_EQ(form.GetText(ReleaseField('A')), c.read) << c.name;
+        EXPECT_EQ(warnings.size(), c.warnings) << c.name;
+    }
+}
+
+// Keys the format does not know are never asked for: each is named, with the spelling meant.
+TEST(CliProject, KeysNoneWillReadAreNamed) {
+    const struct {
+        const char* lines;  // after "[APPLICATION]\r\nName=x\r\n" (lines 1 and 2)
+        std::size_t line;
+        const char* says;
+    } cases[] = {
+        {"Language=English\r\n", 3, "did you mean Langauge=?"},
+        {"[PACKAGE]\r\nTeam=X\r\n", 3, "did you mean [RACKAGE]?"},
+        {"[TEAM]\r\nTester=Bob\r\n", 4, "did you mean Tested=?"},
+        {"Comment=hi\r\n", 3, "the keys there are Name, Copyright"},
+        {"Name=y\r\n", 3, "first on line 2"},
+        {"[Application]\r\nSite=s\r\n", 3, "the keys under this one are not read"},
+        {"Site\r\n", 3, "no '='"},
+    };
+    for (const auto& c : cases) {
+        MemoryProjectForm form;
+        std::vector<Finding> warnings;
+        ASSERT_TRUE(OpenProjectBytes(
+            std::string("[APPLICATION]\r\nName=x\r\n") + c.lines + ";Comment=ok\r\n", "p.gwp", {},
+            form, warnings));
+        ASSERT_EQ(warnings.size(), 1u) << c.lines;
+        EXPECT_EQ(warnings[0].line, c.line) << c.lines;
+        EXPECT_NE(warnings[0].message.find(c.says), std::string::npos) << warnings[0].message;
+    }
+}
+
 TEST(CliProject, RefusesWhatIsNoProject) {
     TempFolder folder;
     const struct {

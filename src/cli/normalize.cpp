@@ -1,0 +1,258 @@
+#include "cli/normalize.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "cli/cp437_unicode.h"
+#include "cli/utf8_check.h"
+#include "model/placeholder_table.h"
+
+namespace glyphwright::cli {
+namespace {
+
+using std::to_string;
+
+constexpr char kDosEndOfFile = '\x1A';
+
+// Bytes of a CP437 file ride through the decoded text above Unicode's range, so that they
+// come out as they went in, the control range included.
+constexpr char32_t kRawByte = 0x110000;
+
+// A SAUCE record: 128 bytes at the very end, "SAUCE" first, after an optional comment block
+// ("COMNT" and 64 bytes per comment line) and the end-of-file byte.
+constexpr std::size_t kSauceSize = 128;
+constexpr std::size_t kSauceCommentLine = 64;
+
+std::string SauceField(std::string_view record, std::size_t at, std::size_t size) {
+    std::string_view field = record.substr(at, size);
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\0')) field.remove_suffix(1);
+    return Cp437ToUtf8(field);
+}
+
+// The record's fields worth naming, or nothing when the input has no record.
+std::string CutSauce(std::string_view& bytes) {
+    if (bytes.size() < kSauceSize || bytes.substr(bytes.size() - kSauceSize, 5) != "SAUCE")
+        return std::string();
+    const std::string_view record = bytes.substr(bytes.size() - kSauceSize);
+    bytes.remove_suffix(kSauceSize);
+    const std::size_t comments = static_cast<unsigned char>(record[104]);
+    const std::size_t block = 5 + comments * kSauceCommentLine;
+    if (comments > 0 && bytes.size() >= block && bytes.substr(bytes.size() - block, 5) == "COMNT") {
+        bytes.remove_suffix(block);
+    }
+    std::string described;
+    const struct {
+        const char* name;
+        std::size_t at, size;
+    } fields[] = {{"title", 7, 35}, {"author", 42, 20}, {"group", 62, 20}, {"date", 82, 8}};
+    for (const auto& field : fields) {
+        std::string value = SauceField(record, field.at, field.size);
+        if (field.at == 82 && value.size() == 8)
+            value = value.substr(0, 4) + "-" + value.substr(4, 2) + "-" + value.substr(6);
+        if (!value.empty())
+            described +=
+                std::string(described.empty() ? "" : ", ") + field.name + " \"" + value + "\"";
+    }
+    return described.empty() ? "no fields filled" : described;
+}
+
+// CP437 bytes for the characters a DOS screen showed, the control range's pictures included.
+// Tab, LF and CR are left out: as bytes they would be a tab and line breaks, not pictures.
+const std::unordered_map<char32_t, unsigned char>& Cp437Bytes() {
+    static const std::unordered_map<char32_t, unsigned char> bytes = [] {
+        std::unordered_map<char32_t, unsigned char> made;
+        for (unsigned b = 1; b < 256; ++b) {
+            if (b == '\t' || b == '\n' || b == '\r') continue;
+            made.emplace(kCp437Glyphs[b], static_cast<unsigned char>(b));
+        }
+        // Control characters that come as such (from UTF-8 or UTF-16) stay the same byte.
+        for (unsigned b = 0; b < 0x20; ++b) {
+            if (b != '\t' && b != '\n' && b != '\r') made.emplace(b, static_cast<unsigned char>(b));
+        }
+        made.emplace(0x7F, 0x7F);
+        return made;
+    }();
+    return bytes;
+}
+
+struct Decoded {
+    std::u32string text;
+    std::string how;  // empty for CP437 taken as it is
+};
+
+Decoded Decode(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return {DecodeUtf8(bytes.substr(3)), "UTF-8 with a byte-order mark"};
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return {DecodeUtf16(bytes.substr(2), false), "UTF-16 (little-endian)"};
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return {DecodeUtf16(bytes.substr(2), true), "UTF-16 (big-endian)"};
+    if (ReadsAsUtf8(ReadAsUtf8(bytes))) return {DecodeUtf8(bytes), "UTF-8"};
+    Decoded raw;
+    raw.text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        raw.text += byte < 0x80 ? char32_t(byte) : kRawByte + byte;
+    }
+    return raw;
+}
+
+struct LineEnds {
+    std::size_t lfAlone = 0, crAlone = 0, crCrLf = 0;
+    bool lastAdded = false;
+};
+
+// The lines between breaks; CR LF, CR CR LF, a lone CR and a lone LF each end one.
+std::vector<std::u32string> SplitLines(const std::u32string& text, LineEnds& ends) {
+    std::vector<std::u32string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (c != '\r' && c != '\n') {
+            lines.back() += c;
+            continue;
+        }
+        std::size_t breaks = 1;
+        if (c == '\n') {
+            ++ends.lfAlone;
+        } else {
+            std::size_t crs = 1;
+            while (i + crs < text.size() && text[i + crs] == '\r') ++crs;
+            if (i + crs < text.size() && text[i + crs] == '\n') {
+                if (crs > 1) ++ends.crCrLf;
+                i += crs;  // one break, ending at the LF
+            } else {
+                ends.crAlone += crs;
+                breaks = crs;
+                i += crs - 1;
+            }
+        }
+        for (std::size_t k = 0; k < breaks; ++k) lines.emplace_back();
+    }
+    // Text after the last break is a last line without one; nothing after it is no line.
+    if (lines.back().empty()) {
+        lines.pop_back();
+    } else {
+        ends.lastAdded = true;
+    }
+    return lines;
+}
+
+std::u32string ExpandTabs(const std::u32string& line, std::size_t stop, std::size_t& expanded) {
+    if (line.find(U'\t') == std::u32string::npos) return line;
+    std::u32string out;
+    for (const char32_t c : line) {
+        if (c != '\t') {
+            out += c;
+            continue;
+        }
+        ++expanded;
+        do out += U' ';
+        while (out.size() % stop != 0);
+    }
+    return out;
+}
+
+bool HoldsPlaceholder(std::string_view line) {
+    for (std::size_t i = 0; i + 3 <= line.size(); ++i) {
+        if (line[i] == '{' && line[i + 2] == '}' && IsPlaceholderLetter(line[i + 1])) return true;
+    }
+    return false;
+}
+
+Finding Note(const std::string& file, const char* code, std::string message) {
+    return Finding{file, 0, 0, Severity::Note, code, std::move(message)};
+}
+
+}  // namespace
+
+Normalized NormalizeArt(const std::string& file, std::string_view input,
+                        const NormalizeOptions& options) {
+    FindingList report;
+    std::string_view bytes = input;
+    const std::string sauce = CutSauce(bytes);
+    const bool endOfFile = !bytes.empty() && bytes.back() == kDosEndOfFile;
+    if (endOfFile) bytes.remove_suffix(1);
+    if (!sauce.empty())
+        report.push_back(Note(file, "sauce", "SAUCE record removed (" + sauce + ")"));
+    if (endOfFile) report.push_back(Note(file, "end-of-file", "final end-of-file byte 1A removed"));
+
+    const Decoded decoded = Decode(bytes);
+    if (!decoded.how.empty())
+        report.push_back(Note(file, "decoded", "read as " + decoded.how + ", written as CP437"));
+
+    LineEnds ends;
+    const std::vector<std::u32string> lines = SplitLines(decoded.text, ends);
+    const std::size_t stop = std::max<std::size_t>(options.tabs, 1);
+    std::size_t tabs = 0;
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::u32string line = ExpandTabs(lines[n], stop, tabs);
+        std::string bytesOut;
+        bytesOut.reserve(line.size());
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char32_t c = line[i];
+            if (c >= kRawByte) {
+                bytesOut += static_cast<char>(c - kRawByte);
+                continue;
+            }
+            const auto found = Cp437Bytes().find(c);
+            if (found != Cp437Bytes().end()) {
+                bytesOut += static_cast<char>(found->second);
+                continue;
+            }
+            bytesOut += '?';
+            const bool picture =
+                c == kCp437Glyphs['\t'] || c == kCp437Glyphs['\n'] || c == kCp437Glyphs['\r'];
+            report.push_back(Finding{
+                file, n + 1, i + 1, Severity::Problem, "not-in-cp437",
+                DescribeCharacter(c) +
+                    (picture ? " is a CP437 picture whose byte is a tab or a line break in a file"
+                             : " has no CP437 byte") +
+                    "; written as '?'"});
+        }
+        out.push_back(std::move(bytesOut));
+    }
+    if (ends.lfAlone > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.lfAlone) + " LF line end(s) made CR LF"));
+    if (ends.crAlone > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.crAlone) + " lone CR line end(s) made CR LF"));
+    if (ends.crCrLf > 0)
+        report.push_back(
+            Note(file, "line-end", to_string(ends.crCrLf) + " CR CR LF line end(s) made CR LF"));
+    if (ends.lastAdded) report.push_back(Note(file, "line-end", "CR LF added after the last line"));
+    if (tabs > 0) {
+        report.push_back(Note(
+            file, "tab",
+            to_string(tabs) + " tab(s) expanded to stops every " + to_string(stop) + " columns"));
+    }
+    if (options.pad) {
+        std::size_t width = options.padWidth;
+        for (const std::string& line : out)
+            width = options.padWidth == 0 ? std::max(width, line.size()) : width;
+        std::size_t padded = 0;
+        for (std::string& line : out) {
+            if (line.size() >= width || !HoldsPlaceholder(line)) continue;
+            line.resize(width, ' ');
+            ++padded;
+        }
+        if (padded > 0) {
+            report.push_back(Note(file, "pad",
+                                  to_string(padded) +
+                                      " line(s) holding a placeholder padded with blanks to " +
+                                      to_string(width) + " columns"));
+        }
+    }
+    Normalized result;
+    for (const std::string& line : out) result.bytes += line + "\r\n";
+    result.report = report.Take();
+    if (result.report.empty()) {
+        result.report.push_back(Note(
+            file, "unchanged", "already a template: CP437 with CR LF line ends; nothing changed"));
+    }
+    return result;
+}
+
+}  // namespace glyphwright::cli
