@@ -44,7 +44,7 @@ constexpr int kTerminalStandInCellWidth = 6;
 constexpr FaceChoice kWindowFace = {
     {"Tahoma", kFontHeight},
     {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch, kWindowStandInCellWidth}};
-// Fixed pitch is asked for here too, so that the fields' columns are the same on any system.
+// The pitch is asked for as it always was: Windows maps the very request it mapped before.
 constexpr FaceChoice kLucidaFace = {
     {"Lucida Console", kFontHeight, DEFAULT_CHARSET, kFixedPitch},
     {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch}};

@@ -105,8 +105,8 @@ void TransferProject(ProjectForm& form, const std::string& path, ProjectDirectio
 
 // True when the file holds at least one of the project's sections, as the profile functions
 // read it. They cannot tell a section without entries from a missing one, so such a section
-// does not count. An empty file, junk, a file the reader finds nothing in (one it takes for
-// UTF-16 because of NUL bytes) or one that cannot be read holds none.
+// does not count. An empty file, junk, a file the reader finds nothing in (NUL bytes in
+// front of its sections) or one that cannot be read holds none.
 bool HoldsProjectSection(const std::string& path);
 
 // What "Open Project" says of a file that holds no project; the form stays as it was.

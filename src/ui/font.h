@@ -7,7 +7,7 @@
 
 namespace glyphwright::ui {
 
-// What a font is asked of the font mapper by.
+// What the font mapper is asked for.
 struct FontRequest {
     const char* face = "";
     // The CreateFont convention: negative is the character height in pixels.
