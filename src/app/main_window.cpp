@@ -20,11 +20,43 @@ constexpr char kCaption[] = "Glyphwright";
 constexpr int kClientWidth = 531;
 constexpr int kClientHeight = 505;
 constexpr int kFontHeight = -11;
-// Where "Terminal" is no OEM font (a Wine set-up without one), the views take a fixed-pitch
-// face instead. Its cells are kept 6 pixels wide so that 79 columns still fit the views; wider
-// ones wrap every NFO line, and a big template into a hundred thousand lines.
-constexpr int kFallbackCellWidth = 6;
 constexpr BYTE kFixedPitch = FIXED_PITCH | FF_MODERN;
+
+// A face the window asks for, and what stands in for it where the system lacks it.
+struct FaceChoice {
+    ui::FontRequest wanted;
+    ui::FontRequest standIn;
+};
+
+// A plain Wine set-up has none of the three faces, and its font mapper answers with a
+// proportional OpenType face whose text shaping reads out of bounds on some bytes (0x98
+// starting a run): the program died inside an edit control, typing into the Delimiter or
+// opening a project. So each stand-in is fixed-pitch, which never reaches that code; the
+// mapper answers the name below with whatever fixed-pitch face the system has. Windows has
+// all three faces and uses them as asked.
+constexpr char kAnyFixedPitchFace[] = "Courier New";
+// Cells narrow enough for the layout made for the face asked for: the labels sized for
+// Tahoma hold their captions in cells of 5 pixels, and the views 79 columns of 6 (wider
+// cells would wrap every NFO line, and a big template into a hundred thousand lines).
+constexpr int kWindowStandInCellWidth = 5;
+constexpr int kTerminalStandInCellWidth = 6;
+
+constexpr FaceChoice kWindowFace = {
+    {"Tahoma", kFontHeight},
+    {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch, kWindowStandInCellWidth}};
+// The pitch is asked for as it always was: Windows maps the very request it mapped before.
+constexpr FaceChoice kLucidaFace = {
+    {"Lucida Console", kFontHeight, DEFAULT_CHARSET, kFixedPitch},
+    {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch}};
+// An OEM font: the previews and the information text are OEM bytes shown as they are.
+constexpr FaceChoice kTerminalFace = {
+    {"Terminal", kFontHeight, OEM_CHARSET},
+    {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch, kTerminalStandInCellWidth}};
+
+std::unique_ptr<ui::Font> ChooseFont(const FaceChoice& choice) {
+    return ui::Font::WantedOrStandIn(choice.wanted, choice.standIn);
+}
+
 }  // namespace
 
 MainWindow::MainWindow() = default;
@@ -35,17 +67,9 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::BuildWindow() {
-    windowFont_ = std::make_unique<ui::Font>("Tahoma", kFontHeight);
-    // Fixed pitch matters beyond looks: given a proportional face in place of a missing one,
-    // Wine's text shaping reads out of bounds on some bytes (0x98 starting a run) and the
-    // program dies inside the edit control. Windows maps these requests as before.
-    lucidaFont_ = std::make_unique<ui::Font>("Lucida Console", kFontHeight, DEFAULT_CHARSET, kFixedPitch);
-    // An OEM font: the previews and the information text are OEM bytes shown as they are.
-    terminalFont_ = std::make_unique<ui::Font>("Terminal", kFontHeight, OEM_CHARSET);
-    if (terminalFont_->MappedCharset() != OEM_CHARSET) {
-        terminalFont_ = std::make_unique<ui::Font>("Courier New", kFontHeight, DEFAULT_CHARSET,
-                                                   kFixedPitch, kFallbackCellWidth);
-    }
+    windowFont_ = ChooseFont(kWindowFace);
+    lucidaFont_ = ChooseFont(kLucidaFace);
+    terminalFont_ = ChooseFont(kTerminalFace);
 
     ui::WindowArgs args;
     args.caption = kCaption;

@@ -1,5 +1,7 @@
 // Project files: the whole form to and from a .gwp file.
 
+#include <windows.h>
+
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/project_form.h"
@@ -31,6 +33,14 @@ std::optional<std::string> ChooseProjectFile(MainWindow& window, ui::FileDialogD
 void OpenProject(MainWindow& window) {
     if (std::optional<std::string> path =
             ChooseProjectFile(window, ui::FileDialogDirection::Open, kProjectOpenPreset)) {
+        if (!HoldsProjectSection(*path)) {
+            // Read as a project, such a file would empty the four text blocks and nothing
+            // else; the user picked the wrong file, and the form is worth more than it.
+            const std::string caption = window.Window().Text();
+            MessageBoxA(window.Window().Handle(), NotAProjectMessage(*path).c_str(), caption.c_str(),
+                        MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
         WindowProjectForm form(window);
         const std::string failure = TransferProject(form, *path, ProjectDirection::Open);
         if (!failure.empty()) ReportFailure(window, failure);

@@ -208,6 +208,24 @@ bool ProjectText::HoldsAnyRow() const {
     return false;
 }
 
+bool HoldsProjectSection(const std::string& path) {
+    std::string_view asked;
+    for (const ProjectRow& row : ProjectRows()) {
+        // Rows of one section stand together: each section is asked for once.
+        if (asked == row.section) continue;
+        asked = row.section;
+        if (!platform::ReadProfileSectionLines(path, row.section).empty()) return true;
+    }
+    return false;
+}
+
+std::string NotAProjectMessage(std::string_view path) {
+    std::string text(path);
+    text += "\r\n\r\nThis file holds no project: none of the sections a project is saved in, "
+            "such as [APPLICATION] or [INFO], is there. The form is left as it was.";
+    return text;
+}
+
 void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
                        std::string_view datePicture, const platform::DateNames& dateNames) {
     for (const ProjectRow& row : ProjectRows()) {

@@ -104,6 +104,15 @@ std::string TransferProject(ProjectForm& form, const std::string& path, ProjectD
 // The same with the user's date picture and names.
 std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction);
 
+// True when the file holds at least one of the project's sections, as the profile functions
+// read it. They cannot tell a section without entries from a missing one, so such a section
+// does not count. An empty file, junk, a file the reader finds nothing in (NUL bytes in
+// front of its sections) or one that cannot be read holds none.
+bool HoldsProjectSection(const std::string& path);
+
+// What "Open Project" says of a file that holds no project; the form stays as it was.
+std::string NotAProjectMessage(std::string_view path);
+
 // Opening, from values already read.
 void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
                        std::string_view datePicture, const platform::DateNames& dateNames);

@@ -3,15 +3,41 @@
 #include <cstring>
 
 namespace glyphwright::ui {
+namespace {
 
-Font::Font(const char* face, int height, BYTE charset, BYTE pitchAndFamily, int width) {
-    font_ = CreateFontA(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily,
-                        face);
+// A screen device context with the font selected, for the questions asked of the mapper.
+class SelectedFont {
+public:
+    explicit SelectedFont(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
+    ~SelectedFont() {
+        SelectObject(dc_, old_);
+        ReleaseDC(nullptr, dc_);
+    }
+    SelectedFont(const SelectedFont&) = delete;
+    SelectedFont& operator=(const SelectedFont&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace
+
+Font::Font(const FontRequest& request) : request_(request) {
+    font_ = CreateFontA(request.height, request.width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        request.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        request.pitchAndFamily, request.face);
 }
 
 Font::~Font() {
     if (font_) DeleteObject(font_);
+}
+
+std::unique_ptr<Font> Font::WantedOrStandIn(const FontRequest& wanted, const FontRequest& standIn) {
+    auto font = std::make_unique<Font>(wanted);
+    if (font->HasFaceAskedFor()) return font;
+    return std::make_unique<Font>(standIn);
 }
 
 int Font::LineHeight() const {
@@ -20,25 +46,23 @@ int Font::LineHeight() const {
 
 SIZE Font::Measure(const char* text) const {
     SIZE size{};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_);
-    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    SelectedFont selected(font_);
+    GetTextExtentPoint32A(selected.dc(), text, static_cast<int>(std::strlen(text)), &size);
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    GetTextMetricsA(selected.dc(), &metrics);
     size.cy = metrics.tmHeight;
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     return size;
 }
 
-BYTE Font::MappedCharset() const {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_);
+bool Font::HasFaceAskedFor() const {
+    SelectedFont selected(font_);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(selected.dc(), sizeof face, face);
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmCharSet;
+    GetTextMetricsA(selected.dc(), &metrics);
+    // Face names are matched as the mapper matches them, without regard to case.
+    return lstrcmpiA(face, request_.face) == 0 &&
+           (request_.charset == DEFAULT_CHARSET || metrics.tmCharSet == request_.charset);
 }
 
 }  // namespace glyphwright::ui

@@ -3,29 +3,46 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace glyphwright::ui {
+
+// What the font mapper is asked for.
+struct FontRequest {
+    const char* face = "";
+    // The CreateFont convention: negative is the character height in pixels.
+    int height = 0;
+    BYTE charset = DEFAULT_CHARSET;
+    BYTE pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    // 0 lets the face keep its own proportions.
+    int width = 0;
+};
 
 class Font {
 public:
-    // height follows the CreateFont convention: negative is the character height in pixels;
-    // width 0 lets the face keep its own proportions.
-    Font(const char* face, int height, BYTE charset = DEFAULT_CHARSET,
-         BYTE pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE, int width = 0);
+    explicit Font(const FontRequest& request);
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
+
+    // The font asked for where the system has its face; where the font mapper would answer
+    // with some other face, or with the face in another character set than the one asked
+    // for, the stand-in. The mapper's own choice is no safe default: under Wine it may be a
+    // proportional OpenType face whose shaping faults on some bytes inside an edit control.
+    static std::unique_ptr<Font> WantedOrStandIn(const FontRequest& wanted, const FontRequest& standIn);
 
     HFONT Handle() const { return font_; }
     // The full line height (tmHeight) of text in this font.
     int LineHeight() const;
     // Width and height of one line of text in this font.
     SIZE Measure(const char* text) const;
-    // The character set of the face the font mapper actually chose: a request for a face
-    // the system lacks is answered with some other face, whatever set it has.
-    BYTE MappedCharset() const;
+    // True when the font mapper answers with the face asked for and, when one was asked
+    // for, in that character set.
+    bool HasFaceAskedFor() const;
 
 private:
     HFONT font_ = nullptr;
+    FontRequest request_;
 };
 
 }  // namespace glyphwright::ui

@@ -1,7 +1,7 @@
 // "Save Project" and "Open Project" through the program's own dialogs: every field comes back
 // as it was typed (blanks at the ends, quotes, long blocks), "{#}" in a block opens as a line
-// break, hand-written sections survive a save, dates in other formats and junk files leave
-// the form usable.
+// break, hand-written sections survive a save, dates in other formats leave the date as it
+// was, and a file holding no project is refused with the form left as it was.
 
 #include <cstdlib>
 
@@ -187,6 +187,7 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         {"Projects\\noise.gwp", noise},
         {"Projects\\empty.gwp", ""},
         {"Projects\\text.gwp", "just some text\r\n= no section\r\n"},
+        {"Projects\\nul.gwp", std::string(8, '\0') + "[APPLICATION]\r\nName=hidden\r\n"},
     };
     AppSession app(layout);
     REQUIRE(app.Start());
@@ -210,9 +211,9 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         CHECK_EQ(date->wDay, WORD(3));
     }
 
-    // Files that are no projects: fields keep their texts, blocks empty, buttons keep their
-    // states, {Q} is derived again; the program runs on.
-    for (const char* file : {"noise.gwp", "empty.gwp", "text.gwp"}) {
+    // Files that hold no project are refused with a message naming them; the form stays
+    // exactly as it was, text blocks and the hand-made {Q} included.
+    for (const char* file : {"noise.gwp", "empty.gwp", "text.gwp", "nul.gwp"}) {
         FailureContext context(file);
         app.SetText(ids::FieldId('A'), "Keep Me");
         app.SetText(ids::FieldId('F'), "Crew");
@@ -220,13 +221,25 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         SetButton(app, ids::kSevenZipButton, true);
         app.SetText(kFileName, "hand made");
         OpenProjectFile(app, app.Folder() + "Projects\\" + file);
-        CHECK(app.Running());
+        HWND box = app.WaitForMessageBox();
+        REQUIRE(box != nullptr);
+        const SeenMessageBox seen = AppSession::ReadMessageBox(box);
+        CHECK(GetWindow(box, GW_OWNER) == app.Window());
+        CHECK_EQ(seen.caption, std::string("Glyphwright"));
+        CHECK(seen.text.find(std::string("Projects\\") + file) != std::string::npos);
+        AppSession::AnswerMessageBox(box, IDOK);
+        CHECK(WaitForWindowGone(box));
         CHECK_EQ(app.Text(ids::FieldId('A')), std::string("Keep Me"));
         CHECK_EQ(app.Text(ids::FieldId('F')), std::string("Crew"));
-        CHECK_EQ(app.Text(ids::FieldId('R')), std::string());
+        CHECK_EQ(app.Text(ids::FieldId('R')), std::string("a block"));
         CHECK(ButtonChecked(app, ids::kSevenZipButton));
-        CHECK_EQ(app.Text(kFileName), std::string("Keep.Me"));
+        CHECK_EQ(app.Text(kFileName), std::string("hand made"));
     }
+    // A file with one of the project's sections opens as before: its blocks become empty.
+    OpenProjectFile(app, app.Folder() + "Projects\\dated.gwp");
+    CHECK(app.MessageBoxes().empty());
+    CHECK_EQ(app.Text(ids::FieldId('R')), std::string());
+    CHECK_EQ(app.Text(kFileName), std::string("Keep.Me"));
 
     // The open dialog takes only existing files; a cancelled one still derives {Q} again.
     app.SetText(kFileName, "hand made");

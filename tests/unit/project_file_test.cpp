@@ -255,6 +255,34 @@ TEST(TransferProject, JunkFilesLeaveTheFormUsable) {
     EXPECT_EQ(form.date, (DateTimeValue{2024, 3, 5, 0, 0, 0}));
 }
 
+TEST(HoldsProjectSection, OneSectionOfTheProjectIsEnough) {
+    std::string junk;
+    for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 131) % 256);
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool holds;
+    } cases[] = {
+        {"empty", "", false},
+        {"junk", junk, false},
+        {"nul bytes", std::string(64, '\0'), false},
+        {"text without sections", "just some text\r\nName=no section\r\n", false},
+        {"only foreign sections", "[NOTES]\r\nName=x\r\n[APPLICATIONS]\r\nName=y\r\n", false},
+        {"only the text blocks", "[INFO]\r\nGreetings=Hi\r\n", true},
+        {"a key the project does not write", "[RELEASE]\r\nNotes=1\r\n", true},
+        {"names in other case", "[rackage]\r\nspacer=_\r\n", true},
+        {"last section of a hand-edited file", "[NOTES]\r\nWho=me\r\n[ARCHIVER]\r\n7zip=1\r\n", true},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        folder.Write(c.name, c.bytes);
+        EXPECT_EQ(HoldsProjectSection(folder.File(c.name)), c.holds) << c.name;
+    }
+    // Neither a missing file nor a folder can be read as one.
+    EXPECT_FALSE(HoldsProjectSection(folder.File("missing.gwp")));
+    EXPECT_FALSE(HoldsProjectSection(folder.Path()));
+}
+
 TEST(EncodeProjectValue, QuotesOnlyWhatTheReaderWouldChange) {
     using K = ProjectValueKind;
     EXPECT_EQ(EncodeProjectValue("plain text", K::Text), "plain text");

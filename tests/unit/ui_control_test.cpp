@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/control.h"
 #include "ui/edit.h"
 #include "ui/edit_lines.h"
+#include "ui/font.h"
 #include "ui/frame.h"
 #include "ui/window.h"
 
@@ -101,6 +103,34 @@ TEST(TextBlockLines, KeepEveryByteOfDoubleByteCharacters) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "\x90\xE0\x96\xBE\x83\x65\x83\x4C\x83\x58\x83\x67");
     EXPECT_EQ(lines[1], "\x95\x5C\x8E\xA6");
+}
+
+// The face asked for stays wherever the system has it (Windows, the test prefix), in any case
+// of its name; a face it lacks, or one without the character set asked for, gives way to the
+// stand-in rather than to whatever the font mapper offers.
+TEST(FontChoice, KeepsAFaceTheSystemHasAndOtherwiseTakesTheStandIn) {
+    const FontRequest standIn{"Lucida Console", -11, DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN};
+    const struct {
+        FontRequest wanted;
+        const char* face;
+    } cases[] = {
+        {{"Tahoma", -11}, "Tahoma"},
+        {{"tAHOMA", -11}, "Tahoma"},
+        {{"Terminal", -11, OEM_CHARSET}, "Terminal"},
+        {{"No Such Face Anywhere", -11}, "Lucida Console"},
+        {{"Tahoma", -11, OEM_CHARSET}, "Lucida Console"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wanted.face);
+        const std::unique_ptr<Font> font = Font::WantedOrStandIn(c.wanted, standIn);
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font->Handle());
+        char face[LF_FACESIZE] = {};
+        GetTextFaceA(dc, sizeof face, face);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        EXPECT_STREQ(face, c.face);
+    }
 }
 
 }  // namespace
