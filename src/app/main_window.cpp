@@ -70,6 +70,8 @@ bool MainWindow::BuildWindow() {
     windowFont_ = ChooseFont(kWindowFace);
     lucidaFont_ = ChooseFont(kLucidaFace);
     terminalFont_ = ChooseFont(kTerminalFace);
+    // Where the window's own face stands in, the file dialog's would fault on some names too.
+    if (!windowFont_->HasFaceAskedFor()) fileDialog.SetControlsFont(windowFont_->Handle());
 
     ui::WindowArgs args;
     args.caption = kCaption;

@@ -36,9 +36,7 @@ void OpenProject(MainWindow& window) {
         if (!HoldsProjectSection(*path)) {
             // Read as a project, such a file would empty the four text blocks and nothing
             // else; the user picked the wrong file, and the form is worth more than it.
-            const std::string caption = window.Window().Text();
-            MessageBoxA(window.Window().Handle(), NotAProjectMessage(*path).c_str(), caption.c_str(),
-                        MB_OK | MB_ICONEXCLAMATION);
+            ReportFailure(window, NotAProjectMessage(*path));
             return;
         }
         WindowProjectForm form(window);

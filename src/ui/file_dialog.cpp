@@ -1,6 +1,7 @@
 #include "ui/file_dialog.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <vector>
@@ -20,6 +21,33 @@ DialogFunction DialogEntry(FileDialogDirection direction) {
     if (!library) return nullptr;
     const char* name = direction == FileDialogDirection::Open ? "GetOpenFileNameW" : "GetSaveFileNameW";
     return reinterpret_cast<DialogFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+BOOL CALLBACK SetFontOf(HWND control, LPARAM font) {
+    SendMessageW(control, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+// The hook of an explorer-style dialog is a child dialog of its own; its parent is the dialog.
+// The font goes to every control there once they exist, and again when another folder's view
+// is made. The preset name is set before the hook hears anything, so the dialog starts empty
+// and the hook puts the name in, once the edit has the font.
+UINT_PTR CALLBACK GiveControlsFont(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(hook, DWLP_USER, reinterpret_cast<const OPENFILENAMEW*>(lParam)->lCustData);
+        return 0;
+    }
+    if (message != WM_NOTIFY) return 0;
+    const auto* notice = reinterpret_cast<const OFNOTIFYW*>(lParam);
+    if (notice->hdr.code != CDN_INITDONE && notice->hdr.code != CDN_FOLDERCHANGE) return 0;
+    const auto* run = reinterpret_cast<const FileDialog::HookData*>(GetWindowLongPtrW(hook, DWLP_USER));
+    HWND dialog = GetParent(hook);
+    EnumChildWindows(dialog, SetFontOf, reinterpret_cast<LPARAM>(run->font));
+    if (notice->hdr.code == CDN_INITDONE && run->presetName && *run->presetName) {
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(run->presetName));
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(run->presetName));
+    }
+    return 0;
 }
 
 }  // namespace
@@ -61,6 +89,13 @@ std::optional<std::string> FileDialog::Run() {
     dialog.lpstrTitle = title.empty() ? nullptr : caption.data();
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : extension.data();
     dialog.Flags = FileDialogFlags(direction);
+    HookData hookData{controlsFont_, preset.data()};
+    if (controlsFont_) {
+        dialog.Flags |= OFN_ENABLEHOOK;
+        dialog.lpfnHook = GiveControlsFont;
+        dialog.lCustData = reinterpret_cast<LPARAM>(&hookData);
+        path[0] = L'\0';  // the hook puts the name in
+    }
 
     const DialogFunction run = DialogEntry(direction);
     if (!run || !run(&dialog)) return std::nullopt;

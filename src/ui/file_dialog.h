@@ -18,6 +18,9 @@ DWORD FileDialogFlags(FileDialogDirection direction);
 class FileDialog {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
+    // A font for the dialog's own controls, where the system's face for them would fault on
+    // the names shown (a plain Wine set-up): nullptr leaves the dialog as the system makes it.
+    void SetControlsFont(HFONT font) { controlsFont_ = font; }
 
     FileDialogDirection direction = FileDialogDirection::Open;
     std::string title;             // empty: the system's own title for the direction
@@ -29,8 +32,15 @@ public:
     // Runs the dialog modally; the chosen path, or nothing when it was cancelled.
     std::optional<std::string> Run();
 
+    // What the dialog's hook needs from one run.
+    struct HookData {
+        HFONT font;
+        const wchar_t* presetName;
+    };
+
 private:
     HWND owner_ = nullptr;
+    HFONT controlsFont_ = nullptr;
 };
 
 }  // namespace glyphwright::ui

@@ -102,14 +102,16 @@ void SaveShot(const AppSession& app, const char* name) {
     if (!SaveWindowScreenshot(app.Window(), path)) ReportNote("no screenshot written to " + path);
 }
 
-// Runs a project command and answers its file dialog with `path`.
-void ChooseProject(AppSession& app, int command, const std::string& path) {
+// Runs a project command and answers its file dialog with `path`; the name it offered.
+std::string ChooseProject(AppSession& app, int command, const std::string& path) {
     app.PostCommand(command);
     HWND dialog = WaitForFileDialog(app);
     REQUIRE(dialog != nullptr);
+    const std::string offered = FileDialogName(dialog);
     SubmitFileDialog(app, dialog, path);
     REQUIRE(WaitForWindowGone(dialog));
     app.Settle();
+    return offered;
 }
 
 // Puts the byte in front of every value of a project file, whatever its sections and keys.
@@ -141,9 +143,7 @@ GUI_SCENARIO(bare_prefix_every_byte_in_every_field_and_a_project_of_them) {
         CHECK(std::find(controls.begin(), controls.end(), app.Get(id)) != controls.end());
     }
 
-    // A project of the program's own making, every value of it then led by the byte. The
-    // values are plain when saved: Name and Team make the save dialog's preset name, which
-    // the dialog shows in a face of its own.
+    // A project of the program's own making, every value of it then led by the byte.
     for (std::size_t i = 0; i < controls.size(); ++i) {
         SendMessageW(controls[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         app.Type(controls[i], "v" + std::to_string(i));
@@ -160,6 +160,10 @@ GUI_SCENARIO(bare_prefix_every_byte_in_every_field_and_a_project_of_them) {
         FailureContext context("control " + std::to_string(app.IdOf(controls[i])));
         CHECK_EQ(AppSession::Text(controls[i]), "\x98" + saved[i]);
     }
+    // Name and Team now lead with the byte, and so does the save dialog's preset name.
+    const std::string offered = ChooseProject(app, kCmdSaveProject, app.Folder() + "Projects\\again.gwp");
+    REQUIRE(Responding(app));
+    CHECK_EQ(offered, app.Text(FieldId('A')) + "-" + app.Text(FieldId('F')));
     SaveShot(app, "bare-prefix-release-information.png");
     app.ClickTab(1);
     SaveShot(app, "bare-prefix-team-information.png");
