@@ -27,6 +27,16 @@ void BuildTestWindow(Window& window) {
     window.Build(args);
 }
 
+// A control filling the test window.
+template <typename Kind>
+Kind* CreateFilling(Window& window) {
+    CreateArgs args;
+    args.parent = &window;
+    args.id = 1;
+    args.bounds = {0, 0, 200, 100};
+    return Control::Create<Kind>(args);
+}
+
 // A control whose system window cannot be made comes back as nullptr (with a debug report),
 // never as an object with a null handle that later calls would use.
 TEST(ControlCreate, GivesNothingForAWindowThatCannotBeMade) {
@@ -50,11 +60,7 @@ TEST(ControlCreate, GivesNothingForAWindowThatCannotBeMade) {
 TEST(ViewText, AHiddenViewAnswersWithTheNewestText) {
     Window window;
     BuildTestWindow(window);
-    CreateArgs args;
-    args.parent = &window;
-    args.id = 1;
-    args.bounds = {0, 0, 200, 100};
-    View* view = Control::Create<View>(args);
+    View* view = CreateFilling<View>(window);
     ASSERT_NE(view, nullptr);
 
     auto byRead = [&] { return view->Text(); };
@@ -87,11 +93,7 @@ TEST(ViewText, AHiddenViewAnswersWithTheNewestText) {
 TEST(TextBlockLines, KeepEveryByteOfDoubleByteCharacters) {
     Window window;
     BuildTestWindow(window);
-    CreateArgs args;
-    args.parent = &window;
-    args.id = 1;
-    args.bounds = {0, 0, 200, 100};
-    TextBlock* block = Control::Create<TextBlock>(args);
+    TextBlock* block = CreateFilling<TextBlock>(window);
     ASSERT_NE(block, nullptr);
     // The program's edits are ANSI windows, which take only text of the machine's code page;
     // with the edit's own procedure, a Unicode one, in place, any text can be set.
