@@ -226,15 +226,44 @@ TEST(WriteProfileValue, FailsWhereNoFileCanBeMade) {
                                     "S", "K", "V"));
 }
 
+// Text of the system code page, every character the page has once: each byte but the line
+// breaks that stands for a character alone, and on a double-byte page each first byte with
+// second bytes that a byte-wise reader would take for '[', '\\' or ']', and with the ends of
+// their range. Only pairs that the system writes back as the same two bytes count: an unassigned
+// pair, or the second code of a character the page holds twice, comes back as other bytes from
+// any system call.
+std::string TextOfTheCodePage() {
+    std::string text;
+    for (int c = 1; c < 256; ++c) {
+        if (c == '\r' || c == '\n') continue;
+#ifdef _WIN32
+        if (IsDBCSLeadByte(static_cast<BYTE>(c))) {
+            for (const int second : {0x40, 0x5B, 0x5C, 0x5D, 0x7E, 0x80, 0xA1, 0xFC}) {
+                const char pair[2] = {static_cast<char>(c), static_cast<char>(second)};
+                wchar_t wide[2];
+                char back[2];
+                if (MultiByteToWideChar(CP_ACP, 0, pair, 2, wide, 2) == 1 &&
+                    WideCharToMultiByte(CP_ACP, 0, wide, 1, back, 2, nullptr, nullptr) == 2 &&
+                    back[0] == pair[0] && back[1] == pair[1]) {
+                    text.append(pair, 2);
+                }
+            }
+            continue;
+        }
+#endif
+        text += static_cast<char>(c);
+    }
+    return text;
+}
+
 TEST(WriteProfileValue, ReadsBackWhatItWrote) {
     TempFolder folder;
     const std::string path = folder.File("round.ini");
-    std::string bytes;
-    for (int c = 1; c < 256; ++c) {
-        if (c != '\r' && c != '\n') bytes += static_cast<char>(c);
-    }
+    const std::string page = TextOfTheCodePage();
+    std::string longPage;  // more characters than one read's buffer holds
+    while (longPage.size() < 2 * kProfileValueBuffer) longPage += page;
     const std::vector<std::string> values = {"plain", "x=y=z", "[not a section]", "; not a comment",
-                                             "{#}", bytes, std::string(9000, 'w')};
+                                             "{#}", page, longPage, std::string(9000, 'w')};
     for (std::size_t i = 0; i < values.size(); ++i) {
         ASSERT_TRUE(WriteProfileValue(path, "S", "K" + std::to_string(i), values[i]));
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -71,12 +72,28 @@ TEST(ProfileText, ReadsNumbersAsThePlatformDoes) {
 
 #ifdef _WIN32
 
+// The pieces as text of the system code page. On a double-byte page a first byte standing alone
+// is no text (the system reads it together with the byte after it, a line break included), and
+// the portable rules count bytes where the program's wide reading counts characters, so pieces
+// holding one are left out there; every other page keeps them all.
+std::vector<std::string> SingleBytePieces(std::vector<std::string> pieces) {
+    pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
+                                [](const std::string& piece) {
+                                    for (char byte : piece) {
+                                        if (IsDBCSLeadByte(static_cast<BYTE>(byte))) return true;
+                                    }
+                                    return false;
+                                }),
+                 pieces.end());
+    return pieces;
+}
+
 // Random INI texts built from the pieces the rules care about.
 std::string RandomProfile(std::mt19937& random) {
-    static const std::vector<std::string> pieces = {
+    static const std::vector<std::string> pieces = SingleBytePieces({
         "[", "]", "=", " ", "\t", "\r", "\n", "\r\n", "\r\n", "\r\n", ";", "\"", "'", "\x1a", "\v",
         "\xA0", "\xE9", "\xC9", std::string(1, '\0'), "s", "S", "k", "K", "v", "a b", "[s]", "[S]\r\n",
-        "[ s ]\r\n", "k=", "K = ", "=v", "\r\n[s]\r\n", "\r\n[t]\r\n", "x", "0x1", "-12", "7"};
+        "[ s ]\r\n", "k=", "K = ", "=v", "\r\n[s]\r\n", "\r\n[t]\r\n", "x", "0x1", "-12", "7"});
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(0, 40);
     std::string text;
