@@ -234,9 +234,11 @@ int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
 bool WritePng(const Arguments& args, std::string_view cp437, const std::string& path, std::string& error) {
     PngColors colors;
     if (args.Has("--colors") && !ParseColors(args.Value("--colors"), colors, error)) return false;
-    TextImage image;
-    if (!DrawText(cp437, colors, image, error)) return false;
-    const std::string png = EncodePng(image);
+    PictureOptions options;
+    options.colors = colors;
+    TextPicture picture;
+    if (!picture.Lay(cp437, options, error)) return false;
+    const std::string png = EncodePng(picture);
     if (png.empty()) {
         error = "the PNG encoder failed";
         return false;

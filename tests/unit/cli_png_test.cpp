@@ -101,11 +101,28 @@ TEST(CliPng, ColoursAndEncodingReadBack) {
     ASSERT_NE(pixels, nullptr);
     EXPECT_EQ(width, 16);
     EXPECT_EQ(height, 32);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(pixels), image.rgb.size()),
-              std::string(image.rgb.begin(), image.rgb.end()));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* read = pixels + (y * width + x) * 3;
+            ASSERT_EQ((Rgb{read[0], read[1], read[2]}), image.At(x, y)) << x << "," << y;
+        }
+    }
     EXPECT_EQ(image.At(0, 0), (Rgb{0xFF, 0xFF, 0x00}));
     EXPECT_EQ(image.At(8, 0), (Rgb{0x00, 0x00, 0x80}));
     stbi_image_free(pixels);
+}
+
+// Two colours take one bit a pixel from a two-entry palette: paper, then ink.
+TEST(CliPng, IsOneBitIndexed) {
+    PngColors colors;
+    std::string error;
+    ASSERT_TRUE(ParseColors("ffff00,000080", colors, error));
+    const std::string png = EncodePng(Draw("\xDB", colors));
+    ASSERT_GT(png.size(), 45u);
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(png[24], 1) << "bit depth";
+    EXPECT_EQ(png[25], 3) << "colour type: palette";
+    EXPECT_EQ(png.substr(33, 4 + 4 + 6), std::string("\0\0\0\x06PLTE\0\0\x80\xFF\xFF\0", 14));
 }
 
 TEST(CliPng, RefusesAPictureTooLargeToHold) {
