@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/cp437_cells.h"
+#include "cli/sauce.h"
 
 namespace glyphwright::cli {
 namespace {
@@ -36,12 +37,13 @@ bool ParseHexColor(std::string_view text, Rgb& color) {
 
 // The text's lines, tabs expanded, as the cells they fill.
 std::vector<std::string> CellLines(std::string_view text) {
+    text = ViewedText(text);
     if (!text.empty() && text.back() == kDosEndOfFile) text.remove_suffix(1);
     std::vector<std::string> lines(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            i = LineBreakEnd(text, i) - 1;
             if (i + 1 < text.size()) lines.emplace_back();
         } else if (c == '\t') {
             lines.back().append(kTabStop - lines.back().size() % kTabStop, ' ');

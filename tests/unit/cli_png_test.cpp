@@ -39,9 +39,17 @@ int InkIn(const TextImage& image, int left, int top, int width, int height) {
     return ink;
 }
 
+// A SAUCE record as art editors write it: the 1A, a comment block of one line, the record.
+std::string WithSauce(const std::string& text, const std::string& title) {
+    std::string record = "SAUCE00" + title;
+    record.resize(128, ' ');
+    record[104] = 1;
+    return text + "\x1A" + "COMNT" + std::string(64, 'c') + record;
+}
+
 TEST(CliPng, SizeIsEightByTheLongestLineAndSixteenByTheLines) {
     const struct {
-        const char* text;
+        std::string text;
         int width, height;
     } cases[] = {
         {"ab\r\nabc\r\n", 24, 32},     // a final break starts no line
@@ -49,11 +57,16 @@ TEST(CliPng, SizeIsEightByTheLongestLineAndSixteenByTheLines) {
         {"ab\r\n\x1A", 16, 16},        // the DOS end-of-file byte is no line
         {"\tx", 72, 16},               // a tab reaches column 8
         {"", 8, 16},                   // nothing still makes a picture
+        {"ab\r\r\nc\r\r\n", 16, 32},    // CR CR LF is one break, as viewers read it
+        {"a\r\r\r\nb", 8, 32},          // and so is a longer run of CR before an LF
+        {"a\r\rb", 8, 48},               // CRs with no LF after them break one each
+        {WithSauce("ab\r\n", "A title longer than the text"), 16, 16},  // the record is not drawn
+        {WithSauce("ab\r\n\x1A\r\ncd", "T"), 16, 16},  // viewers stop at the first 1A
     };
     for (const auto& c : cases) {
         const TextImage image = Draw(c.text);
-        EXPECT_EQ(image.width, c.width) << c.text;
-        EXPECT_EQ(image.height, c.height) << c.text;
+        EXPECT_EQ(image.width, c.width) << c.text.substr(0, 20);
+        EXPECT_EQ(image.height, c.height) << c.text.substr(0, 20);
     }
 }
 
