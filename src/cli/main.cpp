@@ -37,14 +37,15 @@ constexpr int kBadInput = 2;
 constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
-    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format "
+    "                         [--png FILE.png [PICTURE OPTIONS]] [--date YYYY-MM-DD] [--date-format "
     "PICTURE]\n"
     "                         [--project-encoding auto|ansi|utf-8] [--strict]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
     "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] "
     "[--strict]\n"
     "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
-    "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
+    "  glyphwright-cli export IN.nfo --utf8 | --html | --png [PICTURE OPTIONS] [--out FILE]\n"
+    "      PICTURE OPTIONS: [--colors FG,BG] [--cell-width 8|9] [--scale 1-8]\n"
     "  glyphwright-cli --help | --version\n";
 
 constexpr char kHelp[] =
@@ -70,6 +71,10 @@ constexpr char kHelp[] =
     "        to a picture (--png: every byte an 8x16 cell of the DOS font, light grey on black\n"
     "        unless --colors says otherwise, e.g. --colors ffffff,000080), to standard output\n"
     "        or FILE. render --png FILE draws the rendered NFO (the DIZ without --nfo).\n"
+    "        --cell-width 9 draws 9-pixel cells as VGA text mode does (the ninth column\n"
+    "        repeats the eighth for the line drawing bytes C0-DF); --scale N enlarges N times.\n"
+    "        Pictures and pages break lines as viewers do (CR CR LF is one break) and stop at\n"
+    "        the 1A before a SAUCE record; --utf8 converts every byte.\n"
     "dates   {N} is the project's release date (today without a project) written in the short\n"
     "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
     "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
@@ -230,12 +235,43 @@ int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
     return args.Has("--strict") && !warnings.empty() ? kProblemsFound : kSuccess;
 }
 
-// The text drawn with the built-in DOS font, in the colours --colors names.
+// --cell-width, --scale and --colors, the options of a picture; false with the reason.
+bool ParsePictureOptions(const Arguments& args, PictureOptions& options, std::string& error) {
+    if (args.Has("--colors") && !ParseColors(args.Value("--colors"), options.colors, error)) return false;
+    if (args.Has("--cell-width")) {
+        const std::string width = args.Value("--cell-width");
+        if (width != "8" && width != "9") {
+            error = "--cell-width wants 8 or 9 (VGA cells), not \"" + width + "\"";
+            return false;
+        }
+        options.cellWidth = width[0] - '0';
+    }
+    if (args.Has("--scale")) {
+        const std::string scale = args.Value("--scale");
+        if (scale.size() != 1 || scale[0] < '1' || scale[0] > '0' + kMaxScale) {
+            error = "--scale wants a whole number from 1 to " + std::to_string(kMaxScale) + ", not \"" + scale + "\"";
+            return false;
+        }
+        options.scale = scale[0] - '0';
+    }
+    return true;
+}
+
+// The picture options go with a picture only.
+bool PictureOptionsWithoutPicture(const Arguments& args, std::string& error) {
+    for (const char* option : {"--colors", "--cell-width", "--scale"}) {
+        if (args.Has(option) && !args.Has("--png")) {
+            error = std::string(option) + " goes with --png";
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text drawn with the built-in DOS font, as the picture options say.
 bool WritePng(const Arguments& args, std::string_view cp437, const std::string& path, std::string& error) {
-    PngColors colors;
-    if (args.Has("--colors") && !ParseColors(args.Value("--colors"), colors, error)) return false;
     PictureOptions options;
-    options.colors = colors;
+    if (!ParsePictureOptions(args, options, error)) return false;
     TextPicture picture;
     if (!picture.Lay(cp437, options, error)) return false;
     const std::string png = EncodePng(picture);
@@ -337,12 +373,13 @@ int Render(const Arguments& args) {
 
 int Export(const Arguments& args) {
     if (args.positional.size() != 1) return UsageError("export takes exactly one input file");
+    std::string error;
     if (args.Has("--utf8") + args.Has("--html") + args.Has("--png") != 1) {
         return UsageError("export needs one of --utf8, --html and --png");
     }
-    if (args.Has("--colors") && !args.Has("--png")) return UsageError("--colors goes with --png");
+    if (PictureOptionsWithoutPicture(args, error)) return UsageError(error);
     const std::string& input = args.positional[0];
-    std::string bytes, error;
+    std::string bytes;
     if (!ReadInput(input, bytes, error)) return Fail(error);
     if (args.Has("--png")) return WritePng(args, bytes, args.Value("--out"), error) ? kSuccess : Fail(error);
     const std::string name = input.substr(platform::FolderPart(input).size());
@@ -442,6 +479,8 @@ int Run(int argc, char** argv) {
                              {"--wrap", true, false},
                              {"--png", true, false},
                              {"--colors", true, false},
+                             {"--cell-width", true, false},
+                             {"--scale", true, false},
                              {"--date", true, false},
                              {"--date-format", true, false},
                              {"--strict", false, false},
@@ -478,7 +517,8 @@ int Run(int argc, char** argv) {
     }
     if (command == "export") {
         if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--png", false, false},
-                                         {"--colors", true, false}, {"--out", true, false}},
+                                         {"--colors", true, false}, {"--cell-width", true, false},
+                                         {"--scale", true, false}, {"--out", true, false}},
                             args, error)) {
             return UsageError(error);
         }

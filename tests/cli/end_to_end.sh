@@ -88,6 +88,9 @@ check "with no problem or warning" sh -c "! grep -qE 'problem|warning' '$WORK/ou
 run "normalize: no CP437 byte is exit 1" 1 "euro.txt:1:3: problem: U+20AC" -- normalize "$WORK/euro.txt"
 run "normalize: tab stops of 0" 2 "--tabs wants" -- normalize "$WORK/euro.txt" --tabs 0
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
+run "VGA cells, scaled" 0 "" -- export "$T/Classic.nfo" --png --cell-width 9 --scale 2 --out "$WORK/vga.png"
+check "9 x 2 pixels a column, 32 a line" sh -c "od -An -tx1 -j16 -N8 '$WORK/vga.png' | tr -d ' \n' | grep -qx \"$(printf '%08x%08x' $((18 * 79)) $((32 * lines)))\""
+run "a scale out of range" 2 "--scale wants" -- export "$T/Classic.nfo" --png --scale 9
 
 # The template authors' guide shows what these commands write today.
 check "guide examples" python3 "$ROOT/tests/cli/guide_examples.py" "$CLI"

@@ -138,6 +138,50 @@ TEST(CliPng, IsOneBitIndexed) {
     EXPECT_EQ(png.substr(33, 4 + 4 + 6), std::string("\0\0\0\x06PLTE\0\0\x80\xFF\xFF\0", 14));
 }
 
+// VGA text mode draws 9-pixel cells: the line drawing bytes C0-DF carry their eighth column
+// into the ninth, so that lines join; every other byte leaves it blank.
+TEST(CliPng, NinthColumnContinuesLineDrawingOnly) {
+    PictureOptions vga;
+    vga.cellWidth = 9;
+    const struct {
+        unsigned char byte;
+        bool continues;
+    } cases[] = {{0xC0, true}, {0xC4, true}, {0xDB, true}, {0xDF, true},
+                 {0xB1, false}, {0xB2, false}, {0x10, false}};
+    for (const auto& c : cases) {
+        TextImage image;
+        std::string error;
+        ASSERT_TRUE(DrawText(std::string(1, static_cast<char>(c.byte)), vga, image, error));
+        ASSERT_EQ(image.width, 9);
+        const int eighth = InkIn(image, 7, 0, 1, 16), ninth = InkIn(image, 8, 0, 1, 16);
+        EXPECT_GT(eighth, 0) << int(c.byte) << ": a case that shows nothing";
+        for (int y = 0; y < 16; ++y) {
+            const Rgb expected = c.continues ? image.At(7, y) : kPaper;
+            EXPECT_EQ(image.At(8, y), expected) << int(c.byte) << " row " << y;
+        }
+        EXPECT_EQ(ninth, c.continues ? eighth : 0) << int(c.byte);
+    }
+}
+
+// A scaled picture is the picture at scale 1 with every pixel a square, 9-pixel cells too.
+TEST(CliPng, ScaleRepeatsEveryPixel) {
+    const std::string text = "\xC9\xCD" "a\r\n\xB3\xDB";
+    for (const int width : {8, 9}) {
+        PictureOptions options;
+        options.cellWidth = width;
+        TextImage one, three;
+        std::string error;
+        ASSERT_TRUE(DrawText(text, options, one, error));
+        options.scale = 3;
+        ASSERT_TRUE(DrawText(text, options, three, error));
+        ASSERT_EQ(three.width, one.width * 3);
+        ASSERT_EQ(three.height, one.height * 3);
+        for (int y = 0; y < three.height; ++y)
+            for (int x = 0; x < three.width; ++x)
+                ASSERT_EQ(three.At(x, y), one.At(x / 3, y / 3)) << width << ": " << x << "," << y;
+    }
+}
+
 TEST(CliPng, RefusesAPictureTooLargeToHold) {
     TextImage image;
     std::string error;
