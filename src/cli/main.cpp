@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #include "cli/cli_check.h"
@@ -19,6 +20,7 @@
 #include "cli/normalize.h"
 #include "cli/png_export.h"
 #include "cli/project_values.h"
+#include "cli/recover.h"
 #include "cli/word_wrap.h"
 #include "glyphwright_version.h"
 #include "output/file_name_rule.h"
@@ -46,6 +48,8 @@ constexpr char kUsage[] =
     "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
     "  glyphwright-cli export IN.nfo --utf8 | --html | --png [PICTURE OPTIONS] [--out FILE]\n"
     "      PICTURE OPTIONS: [--colors FG,BG] [--cell-width 8|9] [--scale 1-8]\n"
+    "  glyphwright-cli recover --nfo TEMPLATE.nfo FILLED.nfo [--diz TEMPLATE.diz FILLED.diz]\n"
+    "                         [--wrap N] [--date-format PICTURE] [--out P.gwp]\n"
     "  glyphwright-cli --help | --version\n";
 
 constexpr char kHelp[] =
@@ -75,6 +79,10 @@ constexpr char kHelp[] =
     "        repeats the eighth for the line drawing bytes C0-DF); --scale N enlarges N times.\n"
     "        Pictures and pages break lines as viewers do (CR CR LF is one break) and stop at\n"
     "        the 1A before a SAUCE record; --utf8 converts every byte.\n"
+    "recover finds the values that filled FILLED from TEMPLATE, and writes the project that\n"
+    "        renders it again byte for byte with the same --wrap and --date-format (to standard\n"
+    "        output, or P.gwp). Lines that differ from the template (edited by hand) are named,\n"
+    "        and so is a {Q} that is not the Name's file name; either makes the exit code 1.\n"
     "dates   {N} is the project's release date (today without a project) written in the short\n"
     "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
     "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
@@ -122,6 +130,7 @@ struct OptionRule {
     bool takesValue;
     bool repeatable;
     bool numberMayFollow = false;  // a flag that takes the next argument when it is a number
+    bool takesPair = false;        // two values: the second is kept under the name + "+"
 };
 
 bool IsNumber(const std::string& text) {
@@ -157,9 +166,14 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             parsed.options.emplace(arg, number ? std::string(argv[++i]) : std::string());
             continue;
         }
-        if (i + 1 >= argc) {
-            error = "option " + arg + " needs a value";
+        if (i + 1 + rule->takesPair >= argc) {
+            error = "option " + arg + (rule->takesPair ? " needs two files" : " needs a value");
             return false;
+        }
+        if (rule->takesPair) {
+            parsed.options.emplace(arg, argv[++i]);
+            parsed.options.emplace(arg + "+", argv[++i]);
+            continue;
         }
         // A forgotten value must not take the next option as one (--out --html).
         const std::string next = argv[i + 1];
@@ -449,6 +463,36 @@ int Check(const Arguments& args) {
     return HasProblems(findings) || strictFail ? kProblemsFound : kSuccess;
 }
 
+// The project the filled files were made from; exit 1 when it does not give them back.
+int Recover(const Arguments& args) {
+    if (!args.positional.empty()) return UsageError("recover takes no file without an option: " + args.positional[0]);
+    if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("recover needs --nfo and/or --diz");
+    RecoverRequest request;
+    std::string error;
+    if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
+    if (args.Has("--date-format") && args.Value("--date-format").empty())
+        return UsageError("--date-format wants a picture such as dd.MM.yyyy");
+    request.datePicture = args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture();
+    int standardInput = 0;
+    for (const auto& [option, pair, has] : {std::tuple<const char*, RecoverPair*, bool*>{"--nfo", &request.nfo, &request.hasNfo},
+                                            std::tuple<const char*, RecoverPair*, bool*>{"--diz", &request.diz, &request.hasDiz}}) {
+        if (!args.Has(option)) continue;
+        *has = true;
+        pair->templatePath = args.Value(option);
+        pair->filledPath = args.Value(std::string(option) + "+");
+        standardInput += (pair->templatePath == "-") + (pair->filledPath == "-");
+        if (standardInput > 1) return UsageError("\"-\" (standard input) stands for more than one input");
+        if (!ReadInput(pair->templatePath, pair->templateBytes, error) ||
+            !ReadInput(pair->filledPath, pair->filledBytes, error))
+            return Fail(error);
+    }
+    Recovered recovered = RecoverProject(request);
+    const std::string project = ProjectFileText(recovered.form);
+    if (!WriteOutput(args.Value("--out"), project, error)) return Fail(error);
+    std::fputs(FindingsText(recovered.findings).c_str(), stderr);
+    return recovered.reproduces && !HasProblems(recovered.findings) ? kSuccess : kProblemsFound;
+}
+
 int Run(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string command = argv[1];
@@ -524,7 +568,19 @@ int Run(int argc, char** argv) {
         }
         return Export(args);
     }
-    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export"});
+    if (command == "recover") {
+        if (!ParseArguments(argc, argv,
+                            {{"--nfo", true, false, false, true},
+                             {"--diz", true, false, false, true},
+                             {"--wrap", true, false},
+                             {"--date-format", true, false},
+                             {"--out", true, false}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Recover(args);
+    }
+    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export", "recover"});
     return UsageError("unknown command \"" + command + "\"" +
                       (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }
