@@ -8,6 +8,7 @@
 #include "cli/cli_render.h"
 #include "cli/cp437_unicode.h"
 #include "cli/placeholder_room.h"
+#include "cli/sauce.h"
 #include "cli/utf8_check.h"
 #include "model/placeholder_table.h"
 #include "render/placement.h"
@@ -213,8 +214,10 @@ void CheckLostCharacters(const CheckRequest& request, FindingList& findings) {
 
 constexpr char kDosEndOfFile = '\x1A';
 
-// The bytes without the DOS end-of-file byte that old editors put last: no line, no column.
+// The bytes without the DOS end-of-file byte that old editors put last, or the SAUCE record
+// that art editors put after it: no line, no column.
 std::string_view WithoutEndOfFile(std::string_view bytes) {
+    if (FindSauce(bytes)) return ViewedText(bytes);
     if (!bytes.empty() && bytes.back() == kDosEndOfFile) bytes.remove_suffix(1);
     return bytes;
 }
@@ -337,7 +340,18 @@ std::vector<Finding> CheckBytes(const std::string& file, const std::string& byte
             findings.push_back(Make(file, 0, 0, Severity::Warning, "empty",
                                     "the template is empty; so is its rendering"));
         }
-        if (text.size() < bytes.size()) {
+        const std::optional<SauceRecord> sauce = FindSauce(bytes);
+        if (sauce) {
+            findings.push_back(Make(file, 0, 0, Severity::Note, "sauce",
+                                    "SAUCE record: " + DescribeSauce(*sauce, false)));
+            findings.push_back(
+                Make(file, 0, 0, Severity::Problem, "end-of-file",
+                     "ends with a SAUCE record; viewers stop at the end-of-file byte 1A before "
+                     "it, but the rendering would copy the last " +
+                         to_string(bytes.size() - text.size()) +
+                         " bytes as text, and they are not counted here" +
+                         Fix("drops it")));
+        } else if (text.size() < bytes.size()) {
             findings.push_back(
                 Make(file, 0, 0, Severity::Problem, "end-of-file",
                      "ends with the DOS end-of-file byte 1A; the rendering would copy it as a "

@@ -1,6 +1,7 @@
 #include "cli/cli_export.h"
 
 #include "cli/cp437_unicode.h"
+#include "cli/sauce.h"
 
 namespace glyphwright::cli {
 namespace {
@@ -17,14 +18,16 @@ void AppendEscaped(std::string& out, std::string_view utf8) {
     }
 }
 
-// Line breaks of any kind become one "\n": a page has no use for CR.
+// Line breaks of any kind become one "\n": a page has no use for CR. A SAUCE record is not
+// shown, as viewers do not show it.
 std::string Cp437Lines(std::string_view cp437) {
+    cp437 = ViewedText(cp437);
     std::string out;
     out.reserve(cp437.size() * 2);
     for (std::size_t i = 0; i < cp437.size(); ++i) {
         const auto byte = static_cast<unsigned char>(cp437[i]);
         if (byte == '\r') {
-            if (i + 1 < cp437.size() && cp437[i + 1] == '\n') ++i;
+            i = LineBreakEnd(cp437, i) - 1;
             out += '\n';
         } else if (byte == '\n' || byte == '\t') {
             out += static_cast<char>(byte);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #include "cli/cli_check.h"
@@ -19,6 +20,7 @@
 #include "cli/normalize.h"
 #include "cli/png_export.h"
 #include "cli/project_values.h"
+#include "cli/recover.h"
 #include "cli/word_wrap.h"
 #include "glyphwright_version.h"
 #include "output/file_name_rule.h"
@@ -37,14 +39,17 @@ constexpr int kBadInput = 2;
 constexpr char kUsage[] =
     "usage:\n"
     "  glyphwright-cli render [--project P.gwp] --nfo T.nfo [--diz T.diz] [--out DIR] [--wrap N]\n"
-    "                         [--png FILE.png [--colors FG,BG]] [--date YYYY-MM-DD] [--date-format "
+    "                         [--png FILE.png [PICTURE OPTIONS]] [--date YYYY-MM-DD] [--date-format "
     "PICTURE]\n"
     "                         [--project-encoding auto|ansi|utf-8] [--strict]\n"
     "  glyphwright-cli check  --nfo T.nfo | --diz T.diz ... [--project P.gwp] [--wrap N] [--json]\n"
     "                         [--date YYYY-MM-DD] [--date-format PICTURE] [--project-encoding ...] "
     "[--strict]\n"
     "  glyphwright-cli normalize IN [--out FILE] [--tabs N] [--pad [WIDTH]]\n"
-    "  glyphwright-cli export IN.nfo --utf8 | --html | --png [--colors FG,BG] [--out FILE]\n"
+    "  glyphwright-cli export IN.nfo --utf8 | --html | --png [PICTURE OPTIONS] [--out FILE]\n"
+    "      PICTURE OPTIONS: [--colors FG,BG] [--cell-width 8|9] [--scale 1-8]\n"
+    "  glyphwright-cli recover --nfo TEMPLATE.nfo FILLED.nfo [--diz TEMPLATE.diz FILLED.diz]\n"
+    "                         [--wrap N] [--date-format PICTURE] [--out P.gwp]\n"
     "  glyphwright-cli --help | --version\n";
 
 constexpr char kHelp[] =
@@ -70,6 +75,14 @@ constexpr char kHelp[] =
     "        to a picture (--png: every byte an 8x16 cell of the DOS font, light grey on black\n"
     "        unless --colors says otherwise, e.g. --colors ffffff,000080), to standard output\n"
     "        or FILE. render --png FILE draws the rendered NFO (the DIZ without --nfo).\n"
+    "        --cell-width 9 draws 9-pixel cells as VGA text mode does (the ninth column\n"
+    "        repeats the eighth for the line drawing bytes C0-DF); --scale N enlarges N times.\n"
+    "        Pictures and pages break lines as viewers do (CR CR LF is one break) and stop at\n"
+    "        the 1A before a SAUCE record; --utf8 converts every byte.\n"
+    "recover finds the values that filled FILLED from TEMPLATE, and writes the project that\n"
+    "        renders it again byte for byte with the same --wrap and --date-format (to standard\n"
+    "        output, or P.gwp). Lines that differ from the template (edited by hand) are named,\n"
+    "        and so is a {Q} that is not the Name's file name; either makes the exit code 1.\n"
     "dates   {N} is the project's release date (today without a project) written in the short\n"
     "        date format of the user's locale (LC_ALL, LC_TIME or LANG; dd.MM.yyyy for the C and\n"
     "        POSIX locales). --date YYYY-MM-DD sets the date, --date-format the picture, as\n"
@@ -117,6 +130,7 @@ struct OptionRule {
     bool takesValue;
     bool repeatable;
     bool numberMayFollow = false;  // a flag that takes the next argument when it is a number
+    bool takesPair = false;        // two values: the second is kept under the name + "+"
 };
 
 bool IsNumber(const std::string& text) {
@@ -152,9 +166,14 @@ bool ParseArguments(int argc, char** argv, const std::vector<OptionRule>& rules,
             parsed.options.emplace(arg, number ? std::string(argv[++i]) : std::string());
             continue;
         }
-        if (i + 1 >= argc) {
-            error = "option " + arg + " needs a value";
+        if (i + 1 + rule->takesPair >= argc) {
+            error = "option " + arg + (rule->takesPair ? " needs two files" : " needs a value");
             return false;
+        }
+        if (rule->takesPair) {
+            parsed.options.emplace(arg, argv[++i]);
+            parsed.options.emplace(arg + "+", argv[++i]);
+            continue;
         }
         // A forgotten value must not take the next option as one (--out --html).
         const std::string next = argv[i + 1];
@@ -230,13 +249,46 @@ int WarnedExit(const Arguments& args, const std::vector<Finding>& warnings) {
     return args.Has("--strict") && !warnings.empty() ? kProblemsFound : kSuccess;
 }
 
-// The text drawn with the built-in DOS font, in the colours --colors names.
+// --cell-width, --scale and --colors, the options of a picture; false with the reason.
+bool ParsePictureOptions(const Arguments& args, PictureOptions& options, std::string& error) {
+    if (args.Has("--colors") && !ParseColors(args.Value("--colors"), options.colors, error)) return false;
+    if (args.Has("--cell-width")) {
+        const std::string width = args.Value("--cell-width");
+        if (width != "8" && width != "9") {
+            error = "--cell-width wants 8 or 9 (VGA cells), not \"" + width + "\"";
+            return false;
+        }
+        options.cellWidth = width[0] - '0';
+    }
+    if (args.Has("--scale")) {
+        const std::string scale = args.Value("--scale");
+        if (scale.size() != 1 || scale[0] < '1' || scale[0] > '0' + kMaxScale) {
+            error = "--scale wants a whole number from 1 to " + std::to_string(kMaxScale) + ", not \"" + scale + "\"";
+            return false;
+        }
+        options.scale = scale[0] - '0';
+    }
+    return true;
+}
+
+// The picture options go with a picture only.
+bool PictureOptionsWithoutPicture(const Arguments& args, std::string& error) {
+    for (const char* option : {"--colors", "--cell-width", "--scale"}) {
+        if (args.Has(option) && !args.Has("--png")) {
+            error = std::string(option) + " goes with --png";
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text drawn with the built-in DOS font, as the picture options say.
 bool WritePng(const Arguments& args, std::string_view cp437, const std::string& path, std::string& error) {
-    PngColors colors;
-    if (args.Has("--colors") && !ParseColors(args.Value("--colors"), colors, error)) return false;
-    TextImage image;
-    if (!DrawText(cp437, colors, image, error)) return false;
-    const std::string png = EncodePng(image);
+    PictureOptions options;
+    if (!ParsePictureOptions(args, options, error)) return false;
+    TextPicture picture;
+    if (!picture.Lay(cp437, options, error)) return false;
+    const std::string png = EncodePng(picture);
     if (png.empty()) {
         error = "the PNG encoder failed";
         return false;
@@ -335,12 +387,13 @@ int Render(const Arguments& args) {
 
 int Export(const Arguments& args) {
     if (args.positional.size() != 1) return UsageError("export takes exactly one input file");
+    std::string error;
     if (args.Has("--utf8") + args.Has("--html") + args.Has("--png") != 1) {
         return UsageError("export needs one of --utf8, --html and --png");
     }
-    if (args.Has("--colors") && !args.Has("--png")) return UsageError("--colors goes with --png");
+    if (PictureOptionsWithoutPicture(args, error)) return UsageError(error);
     const std::string& input = args.positional[0];
-    std::string bytes, error;
+    std::string bytes;
     if (!ReadInput(input, bytes, error)) return Fail(error);
     if (args.Has("--png")) return WritePng(args, bytes, args.Value("--out"), error) ? kSuccess : Fail(error);
     const std::string name = input.substr(platform::FolderPart(input).size());
@@ -410,6 +463,36 @@ int Check(const Arguments& args) {
     return HasProblems(findings) || strictFail ? kProblemsFound : kSuccess;
 }
 
+// The project the filled files were made from; exit 1 when it does not give them back.
+int Recover(const Arguments& args) {
+    if (!args.positional.empty()) return UsageError("recover takes no file without an option: " + args.positional[0]);
+    if (!args.Has("--nfo") && !args.Has("--diz")) return UsageError("recover needs --nfo and/or --diz");
+    RecoverRequest request;
+    std::string error;
+    if (!ParseWrap(args, request.wrap, error)) return UsageError(error);
+    if (args.Has("--date-format") && args.Value("--date-format").empty())
+        return UsageError("--date-format wants a picture such as dd.MM.yyyy");
+    request.datePicture = args.Has("--date-format") ? args.Value("--date-format") : LocaleShortDatePicture();
+    int standardInput = 0;
+    for (const auto& [option, pair, has] : {std::tuple<const char*, RecoverPair*, bool*>{"--nfo", &request.nfo, &request.hasNfo},
+                                            std::tuple<const char*, RecoverPair*, bool*>{"--diz", &request.diz, &request.hasDiz}}) {
+        if (!args.Has(option)) continue;
+        *has = true;
+        pair->templatePath = args.Value(option);
+        pair->filledPath = args.Value(std::string(option) + "+");
+        standardInput += (pair->templatePath == "-") + (pair->filledPath == "-");
+        if (standardInput > 1) return UsageError("\"-\" (standard input) stands for more than one input");
+        if (!ReadInput(pair->templatePath, pair->templateBytes, error) ||
+            !ReadInput(pair->filledPath, pair->filledBytes, error))
+            return Fail(error);
+    }
+    Recovered recovered = RecoverProject(request);
+    const std::string project = ProjectFileText(recovered.form);
+    if (!WriteOutput(args.Value("--out"), project, error)) return Fail(error);
+    std::fputs(FindingsText(recovered.findings).c_str(), stderr);
+    return recovered.reproduces && !HasProblems(recovered.findings) ? kSuccess : kProblemsFound;
+}
+
 int Run(int argc, char** argv) {
     if (argc < 2) return UsageError("no command given");
     const std::string command = argv[1];
@@ -440,6 +523,8 @@ int Run(int argc, char** argv) {
                              {"--wrap", true, false},
                              {"--png", true, false},
                              {"--colors", true, false},
+                             {"--cell-width", true, false},
+                             {"--scale", true, false},
                              {"--date", true, false},
                              {"--date-format", true, false},
                              {"--strict", false, false},
@@ -476,13 +561,26 @@ int Run(int argc, char** argv) {
     }
     if (command == "export") {
         if (!ParseArguments(argc, argv, {{"--utf8", false, false}, {"--html", false, false}, {"--png", false, false},
-                                         {"--colors", true, false}, {"--out", true, false}},
+                                         {"--colors", true, false}, {"--cell-width", true, false},
+                                         {"--scale", true, false}, {"--out", true, false}},
                             args, error)) {
             return UsageError(error);
         }
         return Export(args);
     }
-    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export"});
+    if (command == "recover") {
+        if (!ParseArguments(argc, argv,
+                            {{"--nfo", true, false, false, true},
+                             {"--diz", true, false, false, true},
+                             {"--wrap", true, false},
+                             {"--date-format", true, false},
+                             {"--out", true, false}},
+                            args, error)) {
+            return UsageError(error);
+        }
+        return Recover(args);
+    }
+    const std::string nearest = NearestName(command, {"render", "check", "normalize", "export", "recover"});
     return UsageError("unknown command \"" + command + "\"" +
                       (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "cli/cp437_unicode.h"
+#include "cli/sauce.h"
 #include "cli/utf8_check.h"
 #include "model/placeholder_table.h"
 
@@ -18,42 +19,12 @@ constexpr char kDosEndOfFile = '\x1A';
 // come out as they went in, the control range included.
 constexpr char32_t kRawByte = 0x110000;
 
-// A SAUCE record: 128 bytes at the very end, "SAUCE" first, after an optional comment block
-// ("COMNT" and 64 bytes per comment line) and the end-of-file byte.
-constexpr std::size_t kSauceSize = 128;
-constexpr std::size_t kSauceCommentLine = 64;
-
-std::string SauceField(std::string_view record, std::size_t at, std::size_t size) {
-    std::string_view field = record.substr(at, size);
-    while (!field.empty() && (field.back() == ' ' || field.back() == '\0')) field.remove_suffix(1);
-    return Cp437ToUtf8(field);
-}
-
 // The record's fields worth naming, or nothing when the input has no record.
 std::string CutSauce(std::string_view& bytes) {
-    if (bytes.size() < kSauceSize || bytes.substr(bytes.size() - kSauceSize, 5) != "SAUCE")
-        return std::string();
-    const std::string_view record = bytes.substr(bytes.size() - kSauceSize);
-    bytes.remove_suffix(kSauceSize);
-    const std::size_t comments = static_cast<unsigned char>(record[104]);
-    const std::size_t block = 5 + comments * kSauceCommentLine;
-    if (comments > 0 && bytes.size() >= block && bytes.substr(bytes.size() - block, 5) == "COMNT") {
-        bytes.remove_suffix(block);
-    }
-    std::string described;
-    const struct {
-        const char* name;
-        std::size_t at, size;
-    } fields[] = {{"title", 7, 35}, {"author", 42, 20}, {"group", 62, 20}, {"date", 82, 8}};
-    for (const auto& field : fields) {
-        std::string value = SauceField(record, field.at, field.size);
-        if (field.at == 82 && value.size() == 8)
-            value = value.substr(0, 4) + "-" + value.substr(4, 2) + "-" + value.substr(6);
-        if (!value.empty())
-            described +=
-                std::string(described.empty() ? "" : ", ") + field.name + " \"" + value + "\"";
-    }
-    return described.empty() ? "no fields filled" : described;
+    const std::optional<SauceRecord> record = FindSauce(bytes);
+    if (!record) return std::string();
+    bytes = bytes.substr(0, record->blockAt);
+    return DescribeSauce(*record, true);
 }
 
 // CP437 bytes for the characters a DOS screen showed, the control range's pictures included.

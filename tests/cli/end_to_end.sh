@@ -88,6 +88,21 @@ check "with no problem or warning" sh -c "! grep -qE 'problem|warning' '$WORK/ou
 run "normalize: no CP437 byte is exit 1" 1 "euro.txt:1:3: problem: U+20AC" -- normalize "$WORK/euro.txt"
 run "normalize: tab stops of 0" 2 "--tabs wants" -- normalize "$WORK/euro.txt" --tabs 0
 run "colors without png" 2 "--colors goes with --png" -- export "$T/Classic.nfo" --utf8 --colors ffffff,000000
+run "VGA cells, scaled" 0 "" -- export "$T/Classic.nfo" --png --cell-width 9 --scale 2 --out "$WORK/vga.png"
+check "9 x 2 pixels a column, 32 a line" sh -c "od -An -tx1 -j16 -N8 '$WORK/vga.png' | tr -d ' \n' | grep -qx \"$(printf '%08x%08x' $((18 * 79)) $((32 * lines)))\""
+run "a scale out of range" 2 "--scale wants" -- export "$T/Classic.nfo" --png --scale 9
+
+# recover gives back a project that renders the same files; a hand edit is named, exit 1.
+for nfo in "$T"/*.nfo; do
+  base=$(basename "$nfo" .nfo)  # run and check set $base
+  "$CLI" render --project "$WORK/p.gwp" --nfo "$nfo" --diz "$T/Classic.diz" --date-format dd.MM.yyyy --out "$WORK/rec-$base" 2>/dev/null
+  run "recover $base" 0 "" -- recover --nfo "$nfo" "$WORK/rec-$base/XYZ.nfo" --diz "$T/Classic.diz" "$WORK/rec-$base/File_ID.diz" --date-format dd.MM.yyyy --out "$WORK/rec-$base.gwp"
+  "$CLI" render --project "$WORK/rec-$base.gwp" --nfo "$nfo" --diz "$T/Classic.diz" --date-format dd.MM.yyyy --out "$WORK/again-$base" 2>/dev/null
+  check "recover $base renders the same" sh -c "cmp -s '$WORK/rec-$base/XYZ.nfo' '$WORK/again-$base/XYZ.nfo' && cmp -s '$WORK/rec-$base/File_ID.diz' '$WORK/again-$base/File_ID.diz'"
+done
+sed '3s/^./X/' "$WORK/rec-Classic/XYZ.nfo" >"$WORK/hand.nfo"
+run "recover names a line edited by hand" 1 "hand.nfo:3: problem" -- recover --nfo "$T/Classic.nfo" "$WORK/hand.nfo" --date-format dd.MM.yyyy --out "$WORK/hand.gwp"
+run "recover wants pairs" 2 "needs two files" -- recover --nfo "$T/Classic.nfo"
 
 # The template authors' guide shows what these commands write today.
 check "guide examples" python3 "$ROOT/tests/cli/guide_examples.py" "$CLI"

@@ -50,6 +50,22 @@ TEST(CliCheck, DosEndOfFileByteIsReportedOnceAndNotCounted) {
     EXPECT_EQ(findings.size(), 1u) << findings.back().message;  // no extra line, column or line end
 }
 
+// The record art editors append is named for what it says of the art, and its bytes count
+// as no line of the template.
+TEST(CliCheck, SauceRecordIsNotedAndNotCounted) {
+    std::string tenLines;
+    for (int i = 0; i < 10; ++i) tenLines += std::string(45, 'x') + "\r\n";
+    std::string record = "SAUCE00" + std::string("Box Art") + std::string(28, ' ') + "Quillion" +
+                         std::string(12, ' ') + "XYZ";
+    record.resize(128, '\0');
+    const std::vector<Finding> findings = CheckDizBytes(tenLines + "\x1A" + record);
+    ASSERT_EQ(CountCode(findings, "sauce"), 1u);
+    EXPECT_EQ(FindCode(findings, "sauce")->message,
+              "SAUCE record: title \"Box Art\", author \"Quillion\", group \"XYZ\"");
+    EXPECT_EQ(CountCode(findings, "end-of-file"), 1u);
+    EXPECT_EQ(findings.size(), 2u) << findings.back().message;  // no NUL, width or line end of the record
+}
+
 std::vector<Finding> CheckWithProject(const CheckedTemplate& checked,
                                       const MemoryProjectForm& form) {
     CheckRequest request;

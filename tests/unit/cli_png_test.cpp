@@ -39,9 +39,17 @@ int InkIn(const TextImage& image, int left, int top, int width, int height) {
     return ink;
 }
 
+// A SAUCE record as art editors write it: the 1A, a comment block of one line, the record.
+std::string WithSauce(const std::string& text, const std::string& title) {
+    std::string record = "SAUCE00" + title;
+    record.resize(128, ' ');
+    record[104] = 1;
+    return text + "\x1A" + "COMNT" + std::string(64, 'c') + record;
+}
+
 TEST(CliPng, SizeIsEightByTheLongestLineAndSixteenByTheLines) {
     const struct {
-        const char* text;
+        std::string text;
         int width, height;
     } cases[] = {
         {"ab\r\nabc\r\n", 24, 32},     // a final break starts no line
@@ -49,11 +57,16 @@ TEST(CliPng, SizeIsEightByTheLongestLineAndSixteenByTheLines) {
         {"ab\r\n\x1A", 16, 16},        // the DOS end-of-file byte is no line
         {"\tx", 72, 16},               // a tab reaches column 8
         {"", 8, 16},                   // nothing still makes a picture
+        {"ab\r\r\nc\r\r\n", 16, 32},    // CR CR LF is one break, as viewers read it
+        {"a\r\r\r\nb", 8, 32},          // and so is a longer run of CR before an LF
+        {"a\r\rb", 8, 48},               // CRs with no LF after them break one each
+        {WithSauce("ab\r\n", "A title longer than the text"), 16, 16},  // the record is not drawn
+        {WithSauce("ab\r\n\x1A\r\ncd", "T"), 16, 16},  // viewers stop at the first 1A
     };
     for (const auto& c : cases) {
         const TextImage image = Draw(c.text);
-        EXPECT_EQ(image.width, c.width) << c.text;
-        EXPECT_EQ(image.height, c.height) << c.text;
+        EXPECT_EQ(image.width, c.width) << c.text.substr(0, 20);
+        EXPECT_EQ(image.height, c.height) << c.text.substr(0, 20);
     }
 }
 
@@ -101,11 +114,72 @@ TEST(CliPng, ColoursAndEncodingReadBack) {
     ASSERT_NE(pixels, nullptr);
     EXPECT_EQ(width, 16);
     EXPECT_EQ(height, 32);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(pixels), image.rgb.size()),
-              std::string(image.rgb.begin(), image.rgb.end()));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* read = pixels + (y * width + x) * 3;
+            ASSERT_EQ((Rgb{read[0], read[1], read[2]}), image.At(x, y)) << x << "," << y;
+        }
+    }
     EXPECT_EQ(image.At(0, 0), (Rgb{0xFF, 0xFF, 0x00}));
     EXPECT_EQ(image.At(8, 0), (Rgb{0x00, 0x00, 0x80}));
     stbi_image_free(pixels);
+}
+
+// Two colours take one bit a pixel from a two-entry palette: paper, then ink.
+TEST(CliPng, IsOneBitIndexed) {
+    PngColors colors;
+    std::string error;
+    ASSERT_TRUE(ParseColors("ffff00,000080", colors, error));
+    const std::string png = EncodePng(Draw("\xDB", colors));
+    ASSERT_GT(png.size(), 45u);
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(png[24], 1) << "bit depth";
+    EXPECT_EQ(png[25], 3) << "colour type: palette";
+    EXPECT_EQ(png.substr(33, 4 + 4 + 6), std::string("\0\0\0\x06PLTE\0\0\x80\xFF\xFF\0", 14));
+}
+
+// VGA text mode draws 9-pixel cells: the line drawing bytes C0-DF carry their eighth column
+// into the ninth, so that lines join; every other byte leaves it blank.
+TEST(CliPng, NinthColumnContinuesLineDrawingOnly) {
+    PictureOptions vga;
+    vga.cellWidth = 9;
+    const struct {
+        unsigned char byte;
+        bool continues;
+    } cases[] = {{0xC0, true}, {0xC4, true}, {0xDB, true}, {0xDF, true},
+                 {0xB1, false}, {0xB2, false}, {0x10, false}};
+    for (const auto& c : cases) {
+        TextImage image;
+        std::string error;
+        ASSERT_TRUE(DrawText(std::string(1, static_cast<char>(c.byte)), vga, image, error));
+        ASSERT_EQ(image.width, 9);
+        const int eighth = InkIn(image, 7, 0, 1, 16), ninth = InkIn(image, 8, 0, 1, 16);
+        EXPECT_GT(eighth, 0) << int(c.byte) << ": a case that shows nothing";
+        for (int y = 0; y < 16; ++y) {
+            const Rgb expected = c.continues ? image.At(7, y) : kPaper;
+            EXPECT_EQ(image.At(8, y), expected) << int(c.byte) << " row " << y;
+        }
+        EXPECT_EQ(ninth, c.continues ? eighth : 0) << int(c.byte);
+    }
+}
+
+// A scaled picture is the picture at scale 1 with every pixel a square, 9-pixel cells too.
+TEST(CliPng, ScaleRepeatsEveryPixel) {
+    const std::string text = "\xC9\xCD" "a\r\n\xB3\xDB";
+    for (const int width : {8, 9}) {
+        PictureOptions options;
+        options.cellWidth = width;
+        TextImage one, three;
+        std::string error;
+        ASSERT_TRUE(DrawText(text, options, one, error));
+        options.scale = 3;
+        ASSERT_TRUE(DrawText(text, options, three, error));
+        ASSERT_EQ(three.width, one.width * 3);
+        ASSERT_EQ(three.height, one.height * 3);
+        for (int y = 0; y < three.height; ++y)
+            for (int x = 0; x < three.width; ++x)
+                ASSERT_EQ(three.At(x, y), one.At(x / 3, y / 3)) << width << ": " << x << "," << y;
+    }
 }
 
 TEST(CliPng, RefusesAPictureTooLargeToHold) {

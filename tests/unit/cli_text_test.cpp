@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_export.h"
 #include "cli/cp437_unicode.h"
 #include "cli/placeholder_room.h"
 #include "cli/utf8_check.h"
@@ -25,6 +26,17 @@ struct WrapCase {
     std::size_t width;
     Lines lines;
 };
+
+// The page shows the lines a viewer shows; the UTF-8 export keeps every byte.
+TEST(CliExport, PageBreaksAndStopsAsViewersDo) {
+    std::string record = "SAUCE00Title";
+    record.resize(128, ' ');
+    record[104] = 0;
+    const std::string nfo = "a\r\r\nb\r\n\x1A" + record;
+    const std::string page = ExportHtml(nfo, "t.nfo");
+    EXPECT_NE(page.find("<pre>a\nb\n</pre>"), std::string::npos) << page;
+    EXPECT_NE(ExportUtf8(nfo).find("\r\r\nb\r\n\xE2\x86\x92SAUCE00Title"), std::string::npos);
+}
 
 TEST(CliWordWrap, BreaksAsTheEditControlDoes) {
     const WrapCase cases[] = {
