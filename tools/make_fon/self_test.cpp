@@ -277,7 +277,7 @@ void TestNarrowStrike() {
     CHECK_EQ(read_u16(fnt_bytes, fnt::kAvgWidth), 6u);
     CHECK_EQ(read_u16(fnt_bytes, fnt::kMaxWidth), 6u);
     CHECK_EQ(read_u16(fnt_bytes, fnt::kAscent), 10u);
-    CHECK_EQ(read_u16(fnt_bytes, fnt::kInternalLeading), 1u);  // asked for 11 pixels, this strike answers
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kInternalLeading), 2u);  // asked for 11 pixels, this strike answers
     CHECK_EQ(static_cast<unsigned>(fnt_bytes[fnt::kCharSet]), 255u);
     CHECK_EQ(fnt_bytes[fnt::kPitchAndFamily] & 1u, 0u);
     // Bitmap rows of all 257 cells side by side, rounded up to whole words.
