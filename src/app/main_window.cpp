@@ -60,12 +60,12 @@ constexpr FaceChoice kTerminalFace = {
     {"Terminal", kFontHeight, OEM_CHARSET},
     {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch, kTerminalStandInCellWidth}};
 
-// The face choice at the display's scale: heights, and a stand-in's cell width, times DPI/96
-// rounded toward zero (ui::ScaleDown): the captions laid out for 96 DPI keep within their
-// labels, and a stand-in's cells within the room laid out for the face asked for.
+// The face choice at the display's scale: the heights as Windows sizes fonts (ui::FontHeight),
+// a stand-in's cell width times DPI/96 rounded down, so that its cells stay within the room
+// laid out for the face asked for.
 FaceChoice AtScale(FaceChoice choice, int dpi) {
-    choice.wanted.height = ui::ScaleDown(choice.wanted.height, dpi);
-    choice.standIn.height = ui::ScaleDown(choice.standIn.height, dpi);
+    choice.wanted.height = ui::FontHeight(choice.wanted.height, dpi);
+    choice.standIn.height = ui::FontHeight(choice.standIn.height, dpi);
     choice.standIn.width = ui::ScaleDown(choice.standIn.width, dpi);
     return choice;
 }

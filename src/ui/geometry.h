@@ -74,11 +74,23 @@ constexpr int ScaleLength(int start, int length, int dpi) {
     return Scale(start + length, dpi) - Scale(start, dpi);
 }
 
-// `value` at `dpi`, what does not come out whole dropped (toward zero): for font sizes, which
-// thus stay within the room laid out for them (text grows a little faster than its size), and
-// come out as Windows sizes its own fonts by points (8 points: 11 pixels at 96 DPI, 16 at 144).
+// `value` at `dpi`, what does not come out whole dropped (toward zero): for widths that must
+// stay within the room laid out for them.
 constexpr int ScaleDown(int value, int dpi) {
     return static_cast<int>(static_cast<long long>(value) * dpi / kBaseDpi);
+}
+
+// A font's height at `dpi` from its height at 96 DPI (CreateFont's: negative for the character
+// height), the way Windows sizes fonts: in whole points. The 11 pixels of the 96-DPI layout
+// are 8 points (10 2/3 pixels, rounded); 8 points are 13 pixels at 120 DPI, 16 at 144 and 21 at
+// 192. Text grows a little faster than its size (hinting), and at these sizes the captions
+// laid out at 96 DPI still fit their labels, where 11 x DPI/96 (16.5, 22) would cut some.
+constexpr int FontHeight(int height, int dpi) {
+    constexpr int kPointsPerInch = 72;
+    const int size = height < 0 ? -height : height;
+    const int points = (size * kPointsPerInch + kBaseDpi / 2) / kBaseDpi;
+    const int scaled = (points * dpi + kPointsPerInch / 2) / kPointsPerInch;
+    return height < 0 ? -scaled : scaled;
 }
 
 constexpr Rect ScaleRect(const Rect& rect, int dpi) {

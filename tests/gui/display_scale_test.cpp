@@ -133,6 +133,8 @@ GUI_SCENARIO(scaled_prefix_window_grows_with_the_display) {
     REQUIRE(app.Start());
     CheckLaidOutFor(app, dpi);
     SaveShot(app, dpi, "release-information");
+    app.ClickTab(1);
+    SaveShot(app, dpi, "team-information");
     app.ClickTab(4);
     CheckLogoSize(app, dpi);
     SaveShot(app, dpi, "about");

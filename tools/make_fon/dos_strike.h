@@ -31,9 +31,10 @@ bool BuildDosStrike(const std::vector<PsfFont>& sources, const StrikeShape& shap
 // The internal leading of a strike `height` rows high. Font mappers answer a request for a
 // character height (a strike's height less its leading) with the largest strike that does not
 // exceed it. The program asks for 11 pixels at 96 DPI, where the 12-row strike is meant, and
-// for 11 x DPI/96 (rounded down) elsewhere. A character height of 11/12 of one row less than
-// the strike's height makes those requests fall on the strike nearest 12 x DPI/96 rows (one
-// size off at most, near the scales halfway between two sizes).
+// for its 8-point size elsewhere (13 pixels at 120 DPI, 16 at 144, 21 at 192). A character
+// height of 11/12 of one row less than the strike's height makes those requests fall on the
+// strike nearest 12 x DPI/96 rows (one size off at most, near the scales halfway between two
+// sizes).
 constexpr unsigned MatchingLeading(unsigned height) { return height - 11 * (height - 1) / 12; }
 
 }  // namespace glyphwright::fon
