@@ -37,7 +37,8 @@ OemFontSource LoadBundledOemFontIfMissing() {
     if (OemTerminalInstalled()) return OemFontSource::System;
     const std::string path = platform::StartFolder() + BundledOemFontFile(GetOEMCP());
     // FR_PRIVATE: nothing is installed on the system, and the font goes with the process.
-    if (platform::FileExists(path) && AddFontResourceExW(platform::WidePath(path).data(), FR_PRIVATE, nullptr) > 0)
+    if (platform::FileExists(path) &&
+        AddFontResourceExW(platform::WidePath(path).data(), FR_PRIVATE, nullptr) > 0)
         return OemFontSource::Bundled;
     return OemFontSource::Missing;
 }

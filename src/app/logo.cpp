@@ -73,7 +73,8 @@ Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
     pixels.rgb.resize(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
     BITMAPINFO info = TopDownRgb(size.cx, size.cy);
     HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.rgb.data(),
+                               &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     if (rows != size.cy) pixels = {};
     return pixels;

@@ -24,7 +24,7 @@ constexpr int kClientWidth = 531;
 constexpr int kClientHeight = 505;
 constexpr int kFontHeight = -11;
 // The OEM font's size meant at 96 DPI is 12 rows high (Windows answers the 11-pixel request
-// with it); NFO lines are 79 columns, and the views are as wide as needs for that.
+// with it), and a whole NFO line of 79 columns of it fits the views.
 constexpr int kOemCellHeight = 12;
 constexpr int kNfoColumns = 79;
 constexpr BYTE kFixedPitch = FIXED_PITCH | FF_MODERN;
@@ -111,14 +111,15 @@ std::unique_ptr<ui::Font> MainWindow::FitOemFontToViews() {
     if (oemFont_ != OemFontSource::Bundled) return nullptr;
     const std::optional<ui::CellSize> cell =
         ui::ClosestFittingCell(ui::RasterCellSizes(kTerminalFace.wanted.face, OEM_CHARSET),
-                               ui::Scale(kOemCellHeight, dpi_), kNfoColumns, nfoPreview->ClientRect().width);
+                               ui::Scale(kOemCellHeight, dpi_), kNfoColumns,
+                               nfoPreview->ClientRect().width);
     if (!cell) return nullptr;
     FaceChoice choice = AtScale(kTerminalFace, dpi_);
     choice.wanted.height = cell->height;  // positive: the whole cell's height
     std::unique_ptr<ui::Font> made = ChooseFont(choice);
     terminalFont_->Swap(*made);
-    for (ui::Control* view : {static_cast<ui::Control*>(nfoPreview), static_cast<ui::Control*>(dizPreview),
-                              static_cast<ui::Control*>(informationView)})
+    for (ui::Edit* view : {static_cast<ui::Edit*>(nfoPreview), static_cast<ui::Edit*>(dizPreview),
+                           static_cast<ui::Edit*>(informationView)})
         view->SetFont(terminalFont_.get());
     return made;  // the size drawn with until now, deleted by the caller
 }
@@ -138,7 +139,8 @@ bool MainWindow::BuildWindow() {
     dpi_ = window_->Dpi();
     MakeFonts();
     window_->SetFont(windowFont_.get());
-    if (dpi_ != ui::kBaseDpi) window_->SetClientSize(ui::Scale(kClientWidth, dpi_), ui::Scale(kClientHeight, dpi_));
+    if (dpi_ != ui::kBaseDpi)
+        window_->SetClientSize(ui::Scale(kClientWidth, dpi_), ui::Scale(kClientHeight, dpi_));
     return true;
 }
 
@@ -150,7 +152,8 @@ void MainWindow::ChangeDpi(int dpi, const RECT& suggested) {
     LayOutControls();
     const std::unique_ptr<ui::Font> oemRetired = FitOemFontToViews();
     FitLogo(*this);
-    RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    RedrawWindow(window_->Handle(), nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::BuildMenu() {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/bundled_font.h"
-
 #include "app/logo.h"
 #include "app/window_state.h"
 #include "model/form_item.h"
@@ -41,7 +40,7 @@ enum PageNumber : int {
 
 class MainWindow {
 public:
-    explicit MainWindow(OemFontSource oemFont = OemFontSource::System);
+    explicit MainWindow(OemFontSource oemFont);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -121,7 +120,8 @@ private:
     // made; afterwards the new ones go into the font objects the controls hold (Font::Swap),
     // and the old ones come back, to be deleted once every control has the new ones.
     std::vector<std::unique_ptr<ui::Font>> MakeFonts();
-    // Where a bundled OEM font is drawn with, the size of it that suits the views now laid out.
+    // With a bundled OEM font: its size that suits the views as now laid out, set on them; the
+    // size they drew with until then comes back, to be deleted. Nothing otherwise.
     std::unique_ptr<ui::Font> FitOemFontToViews();
     // Every control at its place for the display's scale, from the same tables it was built from.
     void LayOutControls();

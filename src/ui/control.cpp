@@ -264,8 +264,8 @@ void Control::SetBounds(const Rect& b) {
 }
 
 void Control::Place(const Rect& bounds, Align align) {
-    const Rect placed = align != Align::None && parent_ ? parent_->TakeAlignedArea(align, bounds.height) : bounds;
-    SetBounds(placed);
+    const bool aligned = align != Align::None && parent_;
+    SetBounds(aligned ? parent_->TakeAlignedArea(align, bounds.height) : bounds);
     RestartAlignment();
 }
 

@@ -61,15 +61,16 @@ void CheckLaidOutFor(const AppSession& app, int dpi) {
 
     std::vector<int> containers;
     for (int page = 0; page < 5; ++page) containers.push_back(kPage0 + page);
-    for (int frame = kFrameApplication; frame <= kFrameAboutLogo; ++frame) containers.push_back(frame);
+    for (int frame = kFrameApplication; frame <= kFrameAboutLogo; ++frame)
+        containers.push_back(frame);
     for (int id : containers) {
         HWND container = app.Get(id);
         const SIZE area = AppSession::ClientSize(container);
         const std::vector<HWND> children = ChildrenOf(container);
         for (std::size_t i = 0; i < children.size(); ++i) {
             const RECT r = AppSession::RectInParent(children[i]);
-            FailureContext place("control " + Describe(app.IdOf(children[i])) + " at " + RectText(r) +
-                                 " in " + Describe(id));
+            FailureContext place("control " + Describe(app.IdOf(children[i])) + " at " +
+                                 RectText(r) + " in " + Describe(id));
             CHECK(r.left >= 0 && r.top >= 0 && r.right <= area.cx && r.bottom <= area.cy);
             for (std::size_t j = i + 1; j < children.size(); ++j) {
                 FailureContext other("and control " + Describe(app.IdOf(children[j])));
@@ -82,7 +83,8 @@ void CheckLaidOutFor(const AppSession& app, int dpi) {
     HWND preview = app.Get(kNfoPreview);
     app.SetText(kNfoPreview, std::string(kNfoColumns, '\xC4') + "\r\nx");
     const auto top = [&](int index) {
-        return static_cast<int>(static_cast<short>(HIWORD(app.Send(preview, EM_POSFROMCHAR, index))));
+        return static_cast<int>(
+            static_cast<short>(HIWORD(app.Send(preview, EM_POSFROMCHAR, index))));
     };
     CHECK(top(kNfoColumns + 2) - top(0) >= ui::Scale(kWindowFontHeight, dpi));
     CHECK_EQ(app.Send(preview, EM_LINEFROMCHAR, kNfoColumns - 1), static_cast<LRESULT>(0));
@@ -120,7 +122,8 @@ void ChangeDisplayScale(const AppSession& app, int dpi) {
 
 void SaveShot(const AppSession& app, int dpi, const char* page) {
     if (Options().shotsDir.empty()) return;
-    const std::string path = Options().shotsDir + "\\scaled-" + std::to_string(dpi) + "-" + page + ".png";
+    const std::string path =
+        Options().shotsDir + "\\scaled-" + std::to_string(dpi) + "-" + page + ".png";
     if (!SaveWindowScreenshot(app.Window(), path)) ReportNote("no screenshot written to " + path);
 }
 

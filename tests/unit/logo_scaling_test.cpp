@@ -17,7 +17,8 @@ TEST(ResampleByArea, KeepsAPlainColourAtEverySize) {
     for (const auto& size : sizes) {
         const Pixels result = ResampleByArea(plain, size[0], size[1]);
         ASSERT_EQ(result.rgb.size(), static_cast<std::size_t>(size[0] * size[1]));
-        for (std::uint32_t pixel : result.rgb) EXPECT_EQ(pixel, 0x00C08040u) << size[0] << "x" << size[1];
+        for (std::uint32_t pixel : result.rgb)
+            EXPECT_EQ(pixel, 0x00C08040u) << size[0] << "x" << size[1];
     }
 }
 
@@ -25,7 +26,8 @@ TEST(ResampleByArea, KeepsAPlainColourAtEverySize) {
 // them half and half; at 2 every pixel lies within one and is repeated unchanged.
 TEST(ResampleByArea, MixesOnlyThePixelsThatStraddleTwo) {
     const Pixels edge = Row({0x00000000, 0x00FFFFFF});
-    EXPECT_EQ(ResampleByArea(edge, 3, 1).rgb, (std::vector<std::uint32_t>{0x00000000, 0x00808080, 0x00FFFFFF}));
+    EXPECT_EQ(ResampleByArea(edge, 3, 1).rgb,
+              (std::vector<std::uint32_t>{0x00000000, 0x00808080, 0x00FFFFFF}));
     EXPECT_EQ(ResampleByArea(edge, 4, 1).rgb,
               (std::vector<std::uint32_t>{0x00000000, 0x00000000, 0x00FFFFFF, 0x00FFFFFF}));
     const Pixels channels = Row({0x00FF0000, 0x000000FF});
