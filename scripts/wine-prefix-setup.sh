@@ -5,21 +5,18 @@
 #   Tahoma, Tahoma Bold  Wine's own (fonts-wine); a prefix does not load them from Wine's
 #                        data folder, so they are copied into its Fonts folder.
 #   Lucida Console       replaced by DejaVu Sans Mono (fonts-dejavu-core).
-#   Terminal             an OEM code page 437 raster font, 6x12, built by make_fon from the
-#                        console fonts Terminus 12x6 (console-setup-linux). Windows answers the
-#                        program's 11-pixel request with a strike smaller than its 8x12 one, and
-#                        the views are laid out for that: 79 columns of 6 pixels fit them, of 8
-#                        they do not, and every NFO line would wrap.
+#   Terminal             an OEM code page 437 raster font from the Terminus console fonts
+#                        (console-setup-linux), made by scripts/make-oem-font: 6x12 for 96 DPI
+#                        and larger sizes for the larger scales. Windows answers the program's
+#                        11-pixel request with a strike smaller than its 8x12 one, and the views
+#                        are laid out for that: 79 columns of 6 pixels fit them, of 8 they do
+#                        not, and every NFO line would wrap.
 #                        Wine loads a .fon only when the Fonts registry key names it.
 #                        Wine's edit controls still hide bytes 1C-1F, 7F, 81, 8D, 8F, 90, 9D and
 #                        AD, and blanks that follow any control byte: their Uniscribe shaping
 #                        gives control characters no width with non-TrueType fonts. The font
 #                        draws them (TextOut shows every byte); no font setting changes that.
-#   Licence: Terminus Font is under the SIL Open Font License 1.1 (Copyright (c) 2010 Dimitar
-#   Toshkov Zhekov, Reserved Font Name "Terminus Font"; /usr/share/doc/console-setup-linux/
-#   copyright.fonts.gz). The .fon made here is a modified version: it is generated on the
-#   machine, never committed, carries the notice in its copyright field, and is named
-#   "Terminal", not after the Reserved Font Name, as the licence requires of modified versions.
+#   Licence: see scripts/make-oem-font.
 #
 # Usage: scripts/wine-prefix-setup.sh PREFIX [MAKE_FON]
 #   MAKE_FON, given as argument or in the environment, is the built tools/make_fon; without
@@ -31,7 +28,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 prefix=${1:?usage: wine-prefix-setup.sh PREFIX [MAKE_FON]}
 make_fon=${2:-${MAKE_FON:-}}
-stamp="glyphwright fonts 2"  # change it when what is installed here changes
+stamp="glyphwright fonts 3"  # change it when what is installed here changes
 marker="$prefix/.glyphwright-fonts"
 
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "$stamp" ]; then
@@ -43,16 +40,10 @@ if [ ! -d "$prefix/drive_c/windows" ]; then
 fi
 
 wine_fonts=/usr/share/wine/fonts
-console_fonts=/usr/share/consolefonts
-# The Greek set has every DOS picture but four Latin letters (å ì Å ò), which the Latin one adds.
-terminal_sources=("$console_fonts/FullGreek-Terminus12x6.psf.gz" "$console_fonts/Lat15-Terminus12x6.psf.gz")
-terminal_notice="Terminus Font (c) 2010 Dimitar Toshkov Zhekov, SIL OFL 1.1"
 required=(
   "$wine_fonts/tahoma.ttf fonts-wine"
   "$wine_fonts/tahomabd.ttf fonts-wine"
   "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf fonts-dejavu-core"
-  "${terminal_sources[0]} console-setup-linux"
-  "${terminal_sources[1]} console-setup-linux"
 )
 for entry in "${required[@]}"; do
   file=${entry% *}
@@ -73,8 +64,7 @@ fi
 fonts="$prefix/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp "$wine_fonts/tahoma.ttf" "$wine_fonts/tahomabd.ttf" "$fonts/"
-"$make_fon" --face Terminal --copyright "$terminal_notice" --output "$fonts/term437.fon" \
-  "${terminal_sources[@]}" >/dev/null
+"$here/make-oem-font" "$make_fon" 437 "$fonts/term437.fon" >/dev/null
 
 cat >"$work/fonts.reg" <<'REG'
 REGEDIT4

@@ -29,11 +29,18 @@ bool OemTerminalInstalled() {
 
 }  // namespace
 
-void LoadBundledOemFontIfMissing() {
-    if (OemTerminalInstalled()) return;
-    const std::string path = platform::StartFolder() + kBundledOemFontFile;
+const char* BundledOemFontFile(unsigned oemCodePage) {
+    return oemCodePage == 866 ? "term866.fon" : "term437.fon";
+}
+
+OemFontSource LoadBundledOemFontIfMissing() {
+    if (OemTerminalInstalled()) return OemFontSource::System;
+    const std::string path = platform::StartFolder() + BundledOemFontFile(GetOEMCP());
     // FR_PRIVATE: nothing is installed on the system, and the font goes with the process.
-    if (platform::FileExists(path)) AddFontResourceExW(platform::WidePath(path).data(), FR_PRIVATE, nullptr);
+    if (platform::FileExists(path) &&
+        AddFontResourceExW(platform::WidePath(path).data(), FR_PRIVATE, nullptr) > 0)
+        return OemFontSource::Bundled;
+    return OemFontSource::Missing;
 }
 
 }  // namespace glyphwright

@@ -14,8 +14,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
     glyphwright::MarkStep("common controls");
-    glyphwright::LoadBundledOemFontIfMissing();
-    std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow();
+    const glyphwright::OemFontSource oemFont = glyphwright::LoadBundledOemFontIfMissing();
+    std::unique_ptr<glyphwright::MainWindow> window = glyphwright::CreateMainWindow(oemFont);
     if (!window) return 1;  // what could not be created was written as debug output
     window->Window().Show();
     glyphwright::MarkStep("shown");

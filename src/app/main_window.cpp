@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -10,6 +11,7 @@
 #include "app/startup.h"
 #include "app/step_marks.h"
 #include "app/status_captions.h"
+#include "ui/geometry.h"
 #include "ui/menu.h"
 
 namespace glyphwright {
@@ -17,9 +19,14 @@ namespace glyphwright {
 namespace {
 
 constexpr char kCaption[] = "Glyphwright";
+// Pixel figures of a 96-DPI display, like every other; ui::Scale takes them to the display's.
 constexpr int kClientWidth = 531;
 constexpr int kClientHeight = 505;
 constexpr int kFontHeight = -11;
+// The OEM font's size meant at 96 DPI is 12 rows high (Windows answers the 11-pixel request
+// with it), and a whole NFO line of 79 columns of it fits the views.
+constexpr int kOemCellHeight = 12;
+constexpr int kNfoColumns = 79;
 constexpr BYTE kFixedPitch = FIXED_PITCH | FF_MODERN;
 
 // A face the window asks for, and what stands in for it where the system lacks it.
@@ -53,37 +60,100 @@ constexpr FaceChoice kTerminalFace = {
     {"Terminal", kFontHeight, OEM_CHARSET},
     {kAnyFixedPitchFace, kFontHeight, DEFAULT_CHARSET, kFixedPitch, kTerminalStandInCellWidth}};
 
+// The face choice at the display's scale: the heights as Windows sizes fonts (ui::FontHeight),
+// a stand-in's cell width times DPI/96 rounded down, so that its cells stay within the room
+// laid out for the face asked for.
+FaceChoice AtScale(FaceChoice choice, int dpi) {
+    choice.wanted.height = ui::FontHeight(choice.wanted.height, dpi);
+    choice.standIn.height = ui::FontHeight(choice.standIn.height, dpi);
+    choice.standIn.width = ui::ScaleDown(choice.standIn.width, dpi);
+    return choice;
+}
+
 std::unique_ptr<ui::Font> ChooseFont(const FaceChoice& choice) {
     return ui::Font::WantedOrStandIn(choice.wanted, choice.standIn);
 }
 
 }  // namespace
 
-MainWindow::MainWindow() = default;
+MainWindow::MainWindow(OemFontSource oemFont) : oemFont_(oemFont) {}
 
 MainWindow::~MainWindow() {
     // The window (and with it every control) goes before the fonts it draws with.
     window_.reset();
 }
 
-bool MainWindow::BuildWindow() {
-    windowFont_ = ChooseFont(kWindowFace);
-    lucidaFont_ = ChooseFont(kLucidaFace);
-    terminalFont_ = ChooseFont(kTerminalFace);
+std::vector<std::unique_ptr<ui::Font>> MainWindow::MakeFonts() {
+    std::vector<std::unique_ptr<ui::Font>> retired;
+    auto take = [&retired](std::unique_ptr<ui::Font>& held, std::unique_ptr<ui::Font> made) {
+        if (!held) {
+            held = std::move(made);
+            return;
+        }
+        held->Swap(*made);
+        retired.push_back(std::move(made));
+    };
+    take(windowFont_, ChooseFont(AtScale(kWindowFace, dpi_)));
+    take(lucidaFont_, ChooseFont(AtScale(kLucidaFace, dpi_)));
+    // A system's own Terminal is asked as on Windows, for the window's font height at the
+    // display's scale, and answers with the raster size it has for that; a bundled one is
+    // fitted to the views once they are laid out (FitOemFontToViews).
+    take(terminalFont_, ChooseFont(AtScale(kTerminalFace, dpi_)));
     // Where the window's own face stands in, the file dialog's would fault on some names too.
-    if (!windowFont_->HasFaceAskedFor()) fileDialog.SetControlsFont(windowFont_->Handle());
+    fileDialog.SetControlsFont(windowFont_->HasFaceAskedFor() ? nullptr : windowFont_->Handle());
+    return retired;
+}
 
+// The bundled font's sizes are known (ui::RasterCellSizes): the one of about 12 x DPI/96 rows,
+// of which a whole NFO line fits the views, is asked for by its cell height, which no other size
+// shares.
+std::unique_ptr<ui::Font> MainWindow::FitOemFontToViews() {
+    if (oemFont_ != OemFontSource::Bundled) return nullptr;
+    const std::optional<ui::CellSize> cell =
+        ui::ClosestFittingCell(ui::RasterCellSizes(kTerminalFace.wanted.face, OEM_CHARSET),
+                               ui::Scale(kOemCellHeight, dpi_), kNfoColumns,
+                               nfoPreview->ClientRect().width);
+    if (!cell) return nullptr;
+    FaceChoice choice = AtScale(kTerminalFace, dpi_);
+    choice.wanted.height = cell->height;  // positive: the whole cell's height
+    std::unique_ptr<ui::Font> made = ChooseFont(choice);
+    terminalFont_->Swap(*made);
+    for (ui::Edit* view : {static_cast<ui::Edit*>(nfoPreview), static_cast<ui::Edit*>(dizPreview),
+                           static_cast<ui::Edit*>(informationView)})
+        view->SetFont(terminalFont_.get());
+    return made;  // the size drawn with until now, deleted by the caller
+}
+
+bool MainWindow::BuildWindow() {
     ui::WindowArgs args;
     args.caption = kCaption;
     args.clientWidth = kClientWidth;
     args.clientHeight = kClientHeight;
     args.style = WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX;
     args.exStyle = WS_EX_TOPMOST;
-    args.font = windowFont_.get();
     args.icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     window_ = std::make_unique<ui::Window>();
     window_->Build(args);
-    return window_->Handle() != nullptr;
+    if (!window_->Handle()) return false;
+    // The fonts and the size follow the display the window was made on.
+    dpi_ = window_->Dpi();
+    MakeFonts();
+    window_->SetFont(windowFont_.get());
+    if (dpi_ != ui::kBaseDpi)
+        window_->SetClientSize(ui::Scale(kClientWidth, dpi_), ui::Scale(kClientHeight, dpi_));
+    return true;
+}
+
+void MainWindow::ChangeDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const std::vector<std::unique_ptr<ui::Font>> retired = MakeFonts();
+    window_->RefreshFonts();
+    window_->FitTo(suggested, ui::Scale(kClientWidth, dpi_), ui::Scale(kClientHeight, dpi_));
+    LayOutControls();
+    const std::unique_ptr<ui::Font> oemRetired = FitOemFontToViews();
+    FitLogo(*this);
+    RedrawWindow(window_->Handle(), nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::BuildMenu() {
@@ -128,6 +198,7 @@ void MainWindow::RememberControls() {
 
 void MainWindow::BindEvents() {
     window_->onShown = [this] { OnWindowShown(*this); };
+    window_->onDpiChanged = [this](int dpi, const RECT& suggested) { ChangeDpi(dpi, suggested); };
     pages[kPageAbout]->onShown = [this] { ShowLogo(*this); };
     logoBox->onPaint = [this](HDC dc) { PaintLogo(*this, dc); };
 
@@ -231,8 +302,8 @@ int MainWindow::CurrentPage() const {
     return tabs->Current();
 }
 
-std::unique_ptr<MainWindow> CreateMainWindow() {
-    auto window = std::make_unique<MainWindow>();
+std::unique_ptr<MainWindow> CreateMainWindow(OemFontSource oemFont) {
+    auto window = std::make_unique<MainWindow>(oemFont);
     if (!window->BuildWindow()) return nullptr;
     MarkStep("fonts and window");
     window->BuildMenu();

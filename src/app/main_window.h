@@ -7,7 +7,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/bundled_font.h"
 #include "app/logo.h"
 #include "app/window_state.h"
 #include "model/form_item.h"
@@ -38,7 +40,7 @@ enum PageNumber : int {
 
 class MainWindow {
 public:
-    MainWindow();
+    explicit MainWindow(OemFontSource oemFont);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -108,8 +110,24 @@ public:
     bool BuildControls();
     void BindEvents();
 
+    // The window moved to a display of another scale: fonts, size and every control's place
+    // for the new one, the suggested rectangle taken.
+    void ChangeDpi(int dpi, const RECT& suggested);
+
 private:
     void RememberControls();
+    // The fonts of the window's three roles at the display's scale. The first time they are
+    // made; afterwards the new ones go into the font objects the controls hold (Font::Swap),
+    // and the old ones come back, to be deleted once every control has the new ones.
+    std::vector<std::unique_ptr<ui::Font>> MakeFonts();
+    // With a bundled OEM font: its size that suits the views as now laid out, set on them; the
+    // size they drew with until then comes back, to be deleted. Nothing otherwise.
+    std::unique_ptr<ui::Font> FitOemFontToViews();
+    // Every control at its place for the display's scale, from the same tables it was built from.
+    void LayOutControls();
+
+    int dpi_ = ui::kBaseDpi;
+    OemFontSource oemFont_;
 
     // Declared before the window so that they outlive every control that uses them.
     std::unique_ptr<ui::Font> windowFont_;
@@ -123,6 +141,6 @@ private:
 // Builds the main window hidden, binds every event and runs the creation step. nullptr when
 // the window or one of its controls could not be created: none of them is ever used without
 // its handle.
-std::unique_ptr<MainWindow> CreateMainWindow();
+std::unique_ptr<MainWindow> CreateMainWindow(OemFontSource oemFont);
 
 }  // namespace glyphwright

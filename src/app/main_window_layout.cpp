@@ -1,5 +1,6 @@
 // The controls of the five tab pages as data: one table per page, in creation order, built
-// by one loop. Creation order is also the order of the focus keys.
+// by one loop and laid out again by another when the display's scale changes. Creation order
+// is also the order of the focus keys. Every figure is one of a 96-DPI display (RowPlacer).
 
 #include <string>
 
@@ -160,6 +161,37 @@ const PageTable kPages[kPageCount] = {
 // Height of the tab control; the rest of the client area below it shows the background.
 constexpr int kTabControlHeight = 478;
 
+// Where the rows of one page go at a display scale, in creation order. A row at its own bounds
+// has its edges scaled; an aligned row keeps its 96-DPI distance from the edge it stacks on,
+// and its height is taken between the scaled edges, so that frames that meet at 96 DPI meet at
+// any scale (ui::ScaleLength).
+class RowPlacer {
+public:
+    explicit RowPlacer(int dpi) : dpi_(dpi) {}
+
+    ui::Rect Next(const ControlRow& row) {
+        Offsets& offsets = row.parent == In::Page ? page_ : frame_;
+        ui::Rect bounds = ui::ScaleRect({row.left, row.top, row.width, row.height}, dpi_);
+        if (row.align == Align::Top) {
+            bounds.height = ui::ScaleLength(offsets.top, row.height, dpi_);
+            offsets.top += row.height;
+        } else if (row.align == Align::Bottom) {
+            bounds.height = ui::ScaleLength(offsets.bottom, row.height, dpi_);
+            offsets.bottom += row.height;
+        }
+        if (row.kind == Kind::Frame) frame_ = {};  // the rows after it stack inside it
+        return bounds;
+    }
+
+private:
+    struct Offsets {
+        int top = 0;
+        int bottom = 0;
+    };
+    int dpi_;
+    Offsets page_, frame_;
+};
+
 }  // namespace
 
 bool MainWindow::BuildControls() {
@@ -167,7 +199,7 @@ bool MainWindow::BuildControls() {
     tabArgs.parent = window_.get();
     tabArgs.id = kTabControl;
     tabArgs.align = Align::Top;
-    tabArgs.bounds.height = kTabControlHeight;
+    tabArgs.bounds.height = ui::Scale(kTabControlHeight, dpi_);
     tabs = ui::Control::Create<ui::TabControl>(tabArgs);
     if (!tabs) return false;
     for (int page = 0; page < kPageCount; ++page) {
@@ -179,13 +211,14 @@ bool MainWindow::BuildControls() {
     int nextLabelId = kFirstLabel;
     for (int page = 0; page < kPageCount; ++page) {
         ui::Control* frame = nullptr;
+        RowPlacer placer(dpi_);
         const PageTable& table = kPages[page];
         for (std::size_t i = 0; i < table.count; ++i) {
             const ControlRow& row = table.rows[i];
             ui::LabelArgs args;
             args.parent = row.parent == In::Page ? pages[static_cast<std::size_t>(page)] : frame;
             args.id = row.id == kNextLabel ? nextLabelId++ : row.id;
-            args.bounds = {row.left, row.top, row.width, row.height};
+            args.bounds = placer.Next(row);
             args.align = row.align;
             args.text = row.text;
             args.font = fonts[static_cast<int>(row.font)];
@@ -214,8 +247,23 @@ bool MainWindow::BuildControls() {
         }
     }
     RememberControls();
+    FitOemFontToViews();
     informationView->SetText(std::string(kInformationText, kInformationTextLength));
     return true;
+}
+
+void MainWindow::LayOutControls() {
+    tabs->Place({0, 0, 0, ui::Scale(kTabControlHeight, dpi_)}, Align::Top);
+    int nextLabelId = kFirstLabel;
+    for (const PageTable& table : kPages) {
+        RowPlacer placer(dpi_);
+        for (std::size_t i = 0; i < table.count; ++i) {
+            const ControlRow& row = table.rows[i];
+            const ui::Rect bounds = placer.Next(row);
+            ui::Control* control = ControlById(row.id == kNextLabel ? nextLabelId++ : row.id);
+            if (control) control->Place(bounds, row.align);
+        }
+    }
 }
 
 }  // namespace glyphwright

@@ -263,6 +263,21 @@ void Control::SetBounds(const Rect& b) {
     }
 }
 
+void Control::Place(const Rect& bounds, Align align) {
+    const bool aligned = align != Align::None && parent_;
+    SetBounds(aligned ? parent_->TakeAlignedArea(align, bounds.height) : bounds);
+    RestartAlignment();
+}
+
+void Control::SetFont(const Font* font) {
+    font_ = font ? font : (parent_ ? parent_->font_ : nullptr);
+    if (hwnd_ && font_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
+}
+
+int Control::Dpi() const {
+    return root_ ? root_->Dpi() : kBaseDpi;
+}
+
 Rect Control::ClientRect() const {
     RECT r{};
     if (hwnd_) GetClientRect(hwnd_, &r);

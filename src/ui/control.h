@@ -54,6 +54,10 @@ public:
     Control* Parent() const { return parent_; }
     Window* Root() const { return root_; }
     const Font* GetFont() const { return font_; }
+    // Draws with this font from now on (nullptr: the parent's).
+    void SetFont(const Font* font);
+    // The dots per inch of the display the control's window is on (Window::Dpi).
+    int Dpi() const;
 
     virtual std::string Text() const;
     virtual void SetText(const std::string& text);
@@ -61,6 +65,10 @@ public:
     // Position and size in the parent's client coordinates.
     Rect Bounds() const;
     void SetBounds(const Rect& bounds);
+    // Lays the control out again as it was created: at `bounds`, or aligned in its parent
+    // (see Align), whose controls are placed again in creation order after it. Kinds that
+    // size themselves (to a caption, to a closed height) do that here too.
+    virtual void Place(const Rect& bounds, Align align);
     Rect ClientRect() const;
 
     // The control's own visible flag, whatever its parents are.
@@ -116,6 +124,8 @@ protected:
 
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
     int BackgroundColor() const { return background_; }
+    // The children aligned to this control take their places from the start again.
+    void RestartAlignment() { alignStarted_ = false; }
 
     // For Window, which is its own root.
     void SetRoot(Window* root) { root_ = root; }

@@ -19,6 +19,12 @@ void DropDown::Build(const CreateArgs& args) {
     closedHeight_ = Bounds().height;
 }
 
+void DropDown::Place(const Rect& bounds, Align align) {
+    Control::Place(bounds, align);
+    FitClosedHeight(bounds.height);
+    closedHeight_ = Bounds().height;
+}
+
 // The closed height of a combo box follows its font, not the size it was created with; the
 // height of its selection field is the one thing that sets it. Wine reads that height back
 // 2 pixels larger than it was set, so the loop steers by the value it sets, not by the one it
@@ -38,7 +44,7 @@ void DropDown::FitClosedHeight(int height) {
 void DropDown::SizeListForOpening() {
     Rect bounds = Bounds();
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
-    const int height = DropDownOpenHeight(Count(), closedHeight_);
+    const int height = DropDownOpenHeight(Count(), closedHeight_, Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, bounds.width, height, flags | SWP_HIDEWINDOW);
     SetWindowPos(Handle(), nullptr, 0, 0, bounds.width, height, flags | SWP_SHOWWINDOW);
 }

@@ -24,6 +24,8 @@ public:
     void Clear();
     // The edit part, which is what holds the focus and receives typing.
     HWND EditHandle() const;
+    // bounds.height is the height of the closed box, as at creation.
+    void Place(const Rect& bounds, Align align) override;
 
 protected:
     void OnCommand(int code) override;

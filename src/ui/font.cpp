@@ -1,6 +1,7 @@
 #include "ui/font.h"
 
 #include <cstring>
+#include <utility>
 
 namespace glyphwright::ui {
 namespace {
@@ -40,6 +41,11 @@ std::unique_ptr<Font> Font::WantedOrStandIn(const FontRequest& wanted, const Fon
     return std::make_unique<Font>(standIn);
 }
 
+void Font::Swap(Font& other) {
+    std::swap(font_, other.font_);
+    std::swap(request_, other.request_);
+}
+
 int Font::LineHeight() const {
     return Measure("0").cy;
 }
@@ -63,6 +69,30 @@ bool Font::HasFaceAskedFor() const {
     // Face names are matched as the mapper matches them, without regard to case.
     return lstrcmpiA(face, request_.face) == 0 &&
            (request_.charset == DEFAULT_CHARSET || metrics.tmCharSet == request_.charset);
+}
+
+namespace {
+
+int CALLBACK NoteRasterSize(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD type, LPARAM sizes) {
+    if (type & RASTER_FONTTYPE) {
+        reinterpret_cast<std::vector<CellSize>*>(sizes)->push_back(
+            {static_cast<int>(metrics->tmAveCharWidth), static_cast<int>(metrics->tmHeight)});
+    }
+    return 1;
+}
+
+}  // namespace
+
+std::vector<CellSize> RasterCellSizes(const char* face, BYTE charset) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = charset;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    std::vector<CellSize> sizes;
+    HDC screen = GetDC(nullptr);
+    // A raster face is listed once for each of its sizes.
+    EnumFontFamiliesExA(screen, &wanted, NoteRasterSize, reinterpret_cast<LPARAM>(&sizes), 0);
+    ReleaseDC(nullptr, screen);
+    return sizes;
 }
 
 }  // namespace glyphwright::ui

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
+
+#include "ui/raster_cells.h"
 
 namespace glyphwright::ui {
 
@@ -31,6 +34,11 @@ public:
     // proportional OpenType face whose shaping faults on some bytes inside an edit control.
     static std::unique_ptr<Font> WantedOrStandIn(const FontRequest& wanted, const FontRequest& standIn);
 
+    // Exchanges the two fonts, so that every control drawing with this object gets the other
+    // font at its next WM_SETFONT (Window::RefreshFonts) while the other object keeps the old
+    // handle alive until then.
+    void Swap(Font& other);
+
     HFONT Handle() const { return font_; }
     // The full line height (tmHeight) of text in this font.
     int LineHeight() const;
@@ -44,5 +52,9 @@ private:
     HFONT font_ = nullptr;
     FontRequest request_;
 };
+
+// The cell sizes in which the system draws a raster face in a character set; empty for a face
+// it does not have, or one whose outlines scale to any size.
+std::vector<CellSize> RasterCellSizes(const char* face, BYTE charset);
 
 }  // namespace glyphwright::ui

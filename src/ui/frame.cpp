@@ -22,7 +22,7 @@ bool Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
 }
 
 Rect Frame::AlignArea() const {
-    return FrameInterior(ClientRect(), GetFont() ? GetFont()->LineHeight() : 0);
+    return FrameInterior(ClientRect(), GetFont() ? GetFont()->LineHeight() : 0, Dpi());
 }
 
 }  // namespace glyphwright::ui

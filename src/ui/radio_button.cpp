@@ -11,13 +11,26 @@ constexpr int kCaptionGap = 4;  // between the round mark and the caption, as dr
 constexpr int kFocusMargin = 4;  // room for the focus rectangle around the caption
 }  // namespace
 
+// The mark's size is the system's for the display (a program aware of the scale gets it
+// scaled); the gaps are 96-DPI figures.
+SIZE RadioButton::FitCaption(const std::string& caption, const Font* font, int dpi) {
+    const SIZE text = font ? font->Measure(caption.c_str()) : SIZE{0, 0};
+    const int mark = GetSystemMetrics(SM_CXMENUCHECK);
+    return {mark + Scale(kCaptionGap, dpi) + text.cx + Scale(kFocusMargin, dpi),
+            std::max<int>(mark, text.cy) + Scale(kFocusMargin, dpi)};
+}
+
+void RadioButton::Place(const Rect& bounds, Align align) {
+    const SIZE size = FitCaption(Text(), GetFont(), Dpi());
+    Control::Place({bounds.left, bounds.top, size.cx, size.cy}, align);
+}
+
 void RadioButton::Build(const CreateArgs& args) {
     CreateArgs sized = args;
     const Font* font = args.font ? args.font : (args.parent ? args.parent->GetFont() : nullptr);
-    SIZE caption = font ? font->Measure(args.text.c_str()) : SIZE{0, 0};
-    const int mark = GetSystemMetrics(SM_CXMENUCHECK);
-    sized.bounds.width = mark + kCaptionGap + caption.cx + kFocusMargin;
-    sized.bounds.height = std::max<int>(mark, caption.cy) + kFocusMargin;
+    const SIZE size = FitCaption(args.text, font, args.parent ? args.parent->Dpi() : kBaseDpi);
+    sized.bounds.width = size.cx;
+    sized.bounds.height = size.cy;
     // BS_RADIOBUTTON, not BS_AUTORADIOBUTTON: the automatic kind groups by WS_GROUP and tab
     // order, and may check a button that the program left unchecked when it gets the focus.
     CreateHandle("BUTTON", BS_RADIOBUTTON | BS_NOTIFY | WS_GROUP | WS_TABSTOP | args.style, 0,

@@ -16,9 +16,15 @@ public:
 
     bool Checked() const;
     void SetChecked(bool checked);
+    // bounds.left and bounds.top place it again; the size comes from the caption in its font.
+    void Place(const Rect& bounds, Align align) override;
 
 protected:
     void OnCommand(int code) override;
+
+private:
+    // The size that holds the mark and the caption at the display's scale.
+    static SIZE FitCaption(const std::string& caption, const Font* font, int dpi);
 };
 
 }  // namespace glyphwright::ui

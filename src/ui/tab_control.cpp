@@ -47,6 +47,11 @@ TabPage* TabControl::AddPage(const std::string& caption, int pageId) {
     return pages_.back();
 }
 
+void TabControl::Place(const Rect& bounds, Align align) {
+    Control::Place(bounds, align);
+    for (TabPage* page : pages_) page->Place(DisplayArea(), Align::None);
+}
+
 TabPage* TabControl::Page(int index) const {
     if (index < 0 || index >= PageCount()) return nullptr;
     return pages_[static_cast<std::size_t>(index)];

@@ -27,6 +27,8 @@ public:
     // Makes page n current: hides the page that was visible and shows page n. Selecting the
     // current page changes nothing.
     void Select(int index);
+    // The pages follow: the height of the tab row comes with the font.
+    void Place(const Rect& bounds, Align align) override;
 
 protected:
     bool OnNotify(NMHDR& header, LRESULT& result) override;

@@ -14,6 +14,21 @@ const char* MainWindowClass() {
     return kName;
 }
 
+// GetDpiForWindow exists from Windows 10 on; before that a program aware of the scale has the
+// system's, which the screen's device context tells.
+int DpiOfWindow(HWND window) {
+    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowProc>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
 }  // namespace
 
 Window::~Window() {
@@ -34,6 +49,7 @@ void Window::Build(const WindowArgs& args) {
     create.bounds = {CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                      frame.bottom - frame.top};
     if (!CreateHandle(MainWindowClass(), args.style, args.exStyle, create)) return;
+    dpi_ = DpiOfWindow(Handle());
     if (args.icon) {
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(args.icon));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(args.icon));
@@ -48,6 +64,20 @@ void Window::SetMenu(Menu& menu) {
     SetClientSize(client.right, client.bottom);
 }
 
+void Window::RefreshFonts() {
+    SetFont(GetFont());
+    for (const auto& control : controls_) control->SetFont(control->GetFont());
+}
+
+void Window::FitTo(const RECT& suggested, int clientWidth, int clientHeight) {
+    const bool wasFixed = fixedSize_;
+    fixedSize_ = false;  // the tracking limits of the old size would refuse the new one
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(clientWidth, clientHeight);
+    if (wasFixed) MakeNotResizable();
+}
+
 void Window::SetClientSize(int width, int height) {
     RECT window{}, client{};
     GetWindowRect(Handle(), &window);
@@ -56,6 +86,7 @@ void Window::SetClientSize(int width, int height) {
     const int frameHeight = (window.bottom - window.top) - client.bottom;
     SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RestartAlignment();
 }
 
 void Window::CenterOnScreen() {
@@ -170,6 +201,18 @@ bool Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             return true;
         }
         return false;
+    case WM_DPICHANGED: {
+        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+        dpi_ = HIWORD(wParam);  // the vertical figure; Windows gives both axes the same
+        if (onDpiChanged) {
+            onDpiChanged(dpi_, suggested);
+        } else {
+            SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        result = 0;
+        return true;
+    }
     case WM_CLOSE:
         // The window stays until the loop has ended; destroying it here would run the
         // children's teardown inside the message that asked to close.

@@ -30,8 +30,18 @@ public:
     Window() = default;
     ~Window() override;
 
-    // Creates the window hidden, sized so that its client area is as asked.
+    // Creates the window hidden, sized so that its client area is as asked, and learns the
+    // dots per inch of its display.
     void Build(const WindowArgs& args);
+
+    // The dots per inch the window is laid out for: its display's at creation, then each new
+    // one that WM_DPICHANGED brings (see onDpiChanged).
+    int Dpi() const { return dpi_; }
+    // Sends every control, and the window, its font again: after Font::Swap.
+    void RefreshFonts();
+    // Takes the rectangle the system suggests for a new display scale, with the client area
+    // exactly as given; a window made not resizable stays so, at its new size.
+    void FitTo(const RECT& suggested, int clientWidth, int clientHeight);
 
     // Attaches the menu bar (the window destroys it) and keeps the client size.
     void SetMenu(Menu& menu);
@@ -59,6 +69,10 @@ public:
     bool CloseRequested() const { return closeRequested_; }
 
     std::function<void(int commandId)> onCommand;  // menu items
+    // The window went to a display of another scale (WM_DPICHANGED): `dpi` is the new one, which
+    // Dpi() answers from now on, `suggested` the window rectangle the system proposes for it.
+    // Without a handler the window only takes that rectangle.
+    std::function<void(int dpi, const RECT& suggested)> onDpiChanged;
 
     void Adopt(std::unique_ptr<Control> control);
     void AddToFocusOrder(Control* control);
@@ -70,6 +84,7 @@ protected:
 private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Control*> focusOrder_;
+    int dpi_ = kBaseDpi;
     bool fixedSize_ = false;
     SIZE fixed_{};
     bool closeRequested_ = false;

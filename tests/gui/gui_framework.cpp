@@ -70,7 +70,8 @@ int RunScenarios(const DriverOptions& options) {
     for (const Scenario& scenario : Registry()) {
         if (++index % options.shardCount != options.shard) continue;
         const bool forBarePrefix = std::string(scenario.name).rfind("bare_prefix_", 0) == 0;
-        if (forBarePrefix != options.barePrefix) continue;
+        const bool forScaledPrefix = std::string(scenario.name).rfind("scaled_prefix_", 0) == 0;
+        if (forBarePrefix != options.barePrefix || forScaledPrefix != options.scaledPrefix) continue;
         if (!options.filter.empty() &&
             std::string(scenario.name).find(options.filter) == std::string::npos)
             continue;

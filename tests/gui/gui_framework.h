@@ -22,6 +22,9 @@ struct DriverOptions {
     // --bare-prefix: the Wine prefix is undressed (no fonts added); runs only the scenarios
     // named bare_prefix_*, which run nowhere else.
     bool barePrefix = false;
+    // --scaled-prefix: the Wine prefix is set to a display scale other than 96 DPI; runs only
+    // the scenarios named scaled_prefix_*, which run nowhere else.
+    bool scaledPrefix = false;
     // --shard K/N: runs every N-th scenario from the K-th (K counts from 0), so that N drivers,
     // each in its own prefix and display, share the scenarios between them.
     int shard = 0;

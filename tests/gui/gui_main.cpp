@@ -1,5 +1,5 @@
 // gui_tests.exe --app PATH\Glyphwright.exe --shots DIR [--templates DIR] [--sevenzip DIR]
-//               [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]
+//               [--package DIR] [--filter TEXT] [--bare-prefix | --scaled-prefix] [--shard K/N]
 // gui_tests.exe --app PATH\Glyphwright.exe --startup-runs N [--bare-window PATH\bare_window.exe]
 //               [--startup-template PATH\first.nfo]
 //               (start-up time, not a test)
@@ -16,7 +16,7 @@ namespace {
 void PrintUsage() {
     std::printf(
         "usage: gui_tests.exe --app PATH\\Glyphwright.exe --shots DIR [--templates DIR] "
-        "[--sevenzip DIR] [--package DIR] [--filter TEXT] [--bare-prefix] [--shard K/N]\n"
+        "[--sevenzip DIR] [--package DIR] [--filter TEXT] [--bare-prefix | --scaled-prefix] [--shard K/N]\n"
         "       gui_tests.exe --app PATH\\Glyphwright.exe --startup-runs N [--bare-window PATH]\n"
         "                     [--startup-template PATH]\n");
 }
@@ -33,6 +33,10 @@ int main(int argc, char** argv) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--bare-prefix") == 0) {
             options.barePrefix = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--scaled-prefix") == 0) {
+            options.scaledPrefix = true;
             continue;
         }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -66,6 +70,9 @@ int main(int argc, char** argv) {
     }
     // A crash in the program under test must not stop the driver with a system dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    // The program is aware of the display's scale; a driver that is not would see its windows
+    // through the system's 96-DPI translation of every position and size.
+    SetProcessDPIAware();
     if (!startupRuns.empty()) {
         glyphwright::guitest::SetOptions(options);
         return glyphwright::guitest::MeasureStartup(std::atoi(startupRuns.c_str()), bareWindow, startupTemplate);

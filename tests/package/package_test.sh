@@ -20,7 +20,7 @@ check() {  # check NAME COMMAND...
 name=$(basename "$zip" .zip)
 {
   for file in Glyphwright.exe glyphwright-cli.exe Glyphwright.ini README.txt LICENSE.txt \
-              THIRD-PARTY-NOTICES.txt term437.fon Templates/; do echo "$name/$file"; done
+              THIRD-PARTY-NOTICES.txt term437.fon term866.fon Templates/; do echo "$name/$file"; done
   for template in "$root"/templates/*.nfo "$root"/templates/*.diz; do echo "$name/Templates/$(basename "$template")"; done
   echo "$name/"
 } | sort >"$work/expected"

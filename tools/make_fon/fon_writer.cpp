@@ -84,6 +84,7 @@ std::string CheckRasterFont(const RasterFont& font) {
     if (font.width == 0 || font.width > 255) return "the glyph width must be 1 to 255 pixels";
     if (font.height == 0 || font.height > 255) return "the glyph height must be 1 to 255 pixels";
     if (font.ascent == 0 || font.ascent > font.height) return "the ascent must lie within the glyph height";
+    if (font.internal_leading >= font.height) return "the internal leading must leave rows for the characters";
     for (const Bytes& glyph : font.glyphs)
         if (glyph.size() != font.row_bytes() * font.height) return "a glyph does not have the font's size";
     // Version 2.0 keeps offsets in 16 bits.
@@ -102,7 +103,7 @@ Bytes EncodeFnt(const RasterFont& font) {
     out.u16(kScreenDpi);
     out.u16(kScreenDpi);
     out.u16(font.ascent);
-    out.u16(0);  // internal leading: the glyphs fill the cell, as the DOS ones do
+    out.u16(font.internal_leading);
     out.u16(0);  // external leading
     out.u8(0);   // italic
     out.u8(0);   // underline
@@ -141,20 +142,42 @@ Bytes EncodeFnt(const RasterFont& font) {
     return out.take();
 }
 
-std::string FontResDescription(const RasterFont& font) {
-    return "FONTRES 100," + std::to_string(kScreenDpi) + "," + std::to_string(kScreenDpi) + " : " + font.face + " " +
-           std::to_string(font.points());
+std::string CheckStrikes(const std::vector<RasterFont>& strikes) {
+    if (strikes.empty()) return "no strike to write";
+    for (std::size_t i = 0; i < strikes.size(); ++i) {
+        const RasterFont& strike = strikes[i];
+        const std::string error = CheckRasterFont(strike);
+        if (!error.empty()) return error;
+        if (strike.face != strikes.front().face || strike.charset != strikes.front().charset)
+            return "the strikes of one file must share face name and character set";
+        for (std::size_t j = 0; j < i; ++j)
+            if (strikes[j].height == strike.height) return "two strikes are " + std::to_string(strike.height) + " pixels high";
+    }
+    return "";
 }
 
-Bytes EncodeFon(const RasterFont& font, const std::string& module) {
-    const Bytes fnt_bytes = EncodeFnt(font);
+std::string FontResDescription(const std::vector<RasterFont>& strikes) {
+    std::string description = "FONTRES 100," + std::to_string(kScreenDpi) + "," + std::to_string(kScreenDpi) + " : " +
+                              (strikes.empty() ? std::string() : strikes.front().face) + " ";
+    for (std::size_t i = 0; i < strikes.size(); ++i)
+        description += (i ? "," : "") + std::to_string(strikes[i].points());
+    return description;
+}
 
+Bytes EncodeFon(const std::vector<RasterFont>& strikes, const std::string& module) {
+    std::vector<Bytes> fnt_bytes;
+    for (const RasterFont& strike : strikes) fnt_bytes.push_back(EncodeFnt(strike));
+    const auto count = static_cast<unsigned>(strikes.size());
+
+    // The directory repeats each font's header, numbered by the ordinal of its resource.
     ByteBuffer font_dir;
-    font_dir.u16(1);  // fonts in the directory
-    font_dir.u16(kFontOrdinal);
-    font_dir.append(Bytes(fnt_bytes.begin(), fnt_bytes.begin() + fnt::kDirEntrySize));
-    font_dir.c_string("");  // device name
-    font_dir.c_string(font.face);
+    font_dir.u16(count);
+    for (unsigned i = 0; i < count; ++i) {
+        font_dir.u16(kFontOrdinal + i);
+        font_dir.append(Bytes(fnt_bytes[i].begin(), fnt_bytes[i].begin() + fnt::kDirEntrySize));
+        font_dir.c_string("");  // device name
+        font_dir.c_string(strikes[i].face);
+    }
 
     ByteBuffer out;
     WriteDosStub(out);
@@ -188,14 +211,17 @@ Bytes EncodeFon(const RasterFont& font, const std::string& module) {
     out.u16(0);  // name offset, patched: the directory is named, not numbered
     out.u32(0);
     out.u16(ne::kFontType);
-    out.u16(1);
+    out.u16(count);
     out.u32(0);
-    const std::size_t font_entry = out.size();
-    out.u16(0);  // offset, patched
-    out.u16(AlignedUnits(fnt_bytes.size()));
-    out.u16(kResourceMoveable | kResourcePure | kResourceDiscardable);
-    out.u16(0x8000 | kFontOrdinal);
-    out.u32(0);
+    std::vector<std::size_t> font_entries;
+    for (unsigned i = 0; i < count; ++i) {
+        font_entries.push_back(out.size());
+        out.u16(0);  // offset, patched
+        out.u16(AlignedUnits(fnt_bytes[i].size()));
+        out.u16(kResourceMoveable | kResourcePure | kResourceDiscardable);
+        out.u16(0x8000 | (kFontOrdinal + i));
+        out.u32(0);
+    }
     out.u16(0);  // end of resource types
     out.patch_u16(dir_name, static_cast<unsigned>(out.size() - resources));
     out.pascal_string("FONTDIR");
@@ -213,7 +239,7 @@ Bytes EncodeFon(const RasterFont& font, const std::string& module) {
     out.u16(0);
     const std::size_t nonresident = out.size();
     out.patch_u32(ne + ne::kNonresidentNames, static_cast<std::uint32_t>(nonresident));  // from the start of the file
-    out.pascal_string(FontResDescription(font));
+    out.pascal_string(FontResDescription(strikes));
     out.u16(0);
     out.u8(0);
     out.patch_u16(ne + ne::kNonresidentSize, static_cast<unsigned>(out.size() - nonresident));
@@ -221,9 +247,11 @@ Bytes EncodeFon(const RasterFont& font, const std::string& module) {
     out.pad_to_multiple(1u << kAlignShift);
     out.patch_u16(dir_entry, AlignedUnits(out.size()));
     out.append(font_dir.bytes());
-    out.pad_to_multiple(1u << kAlignShift);
-    out.patch_u16(font_entry, AlignedUnits(out.size()));
-    out.append(fnt_bytes);
+    for (unsigned i = 0; i < count; ++i) {
+        out.pad_to_multiple(1u << kAlignShift);
+        out.patch_u16(font_entries[i], AlignedUnits(out.size()));
+        out.append(fnt_bytes[i]);
+    }
     out.pad_to_multiple(1u << kAlignShift);
     return out.take();
 }

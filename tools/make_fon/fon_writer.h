@@ -1,8 +1,10 @@
-// Windows raster font files: a FNT 2.0 resource wrapped, as Windows ships its own .fon
-// files, in a 16-bit New Executable that holds FONTDIR and FONT resources and nothing else.
+// Windows raster font files: FNT 2.0 resources, one per strike (size), wrapped, as Windows
+// ships its own .fon files, in a 16-bit New Executable that holds a FONTDIR and FONT resources
+// and nothing else.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "byte_buffer.h"
 #include "raster_font.h"
@@ -37,15 +39,18 @@ constexpr unsigned kFontDirType = 0x8007, kFontType = 0x8008;
 
 // Checks what the formats cannot hold; empty when the font can be written.
 std::string CheckRasterFont(const RasterFont& font);
+// The same for the strikes of one file, and that they make one face: the same name and
+// character set, each height once (the mapper could not tell two strikes of a height apart).
+std::string CheckStrikes(const std::vector<RasterFont>& strikes);
 
 // The FNT resource alone. The font must pass CheckRasterFont.
 Bytes EncodeFnt(const RasterFont& font);
 
-// The whole .fon file. `module` names the module in the resident name table (upper case by
-// custom); the description is the "FONTRES aspect,dpi,dpi : Face points" line that font
-// installers read.
-Bytes EncodeFon(const RasterFont& font, const std::string& module);
+// The whole .fon file with every strike. The strikes must pass CheckStrikes. `module` names
+// the module in the resident name table (upper case by custom); the description is the
+// "FONTRES aspect,dpi,dpi : Face points,points..." line that font installers read.
+Bytes EncodeFon(const std::vector<RasterFont>& strikes, const std::string& module);
 
-std::string FontResDescription(const RasterFont& font);
+std::string FontResDescription(const std::vector<RasterFont>& strikes);
 
 }  // namespace glyphwright::fon

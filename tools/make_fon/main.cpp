@@ -1,18 +1,20 @@
-// make_fon: builds a Windows raster font (.fon) with the DOS character set from Linux
-// console fonts, so that programs under Wine find an OEM "Terminal" font as they would on
-// Windows.
+// make_fon: builds a Windows raster font (.fon) with a DOS character set from Linux console
+// fonts, so that programs under Wine find an OEM "Terminal" font as they would on Windows.
 //
-//   make_fon [--face NAME] [--crop-top N] [--height N] [--module NAME] [--copyright TEXT]
-//            [--cpp-table] --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]
-// With --cpp-table the output is C++ source holding the glyphs (see glyph_table_writer.h).
+//   make_fon [--face NAME] [--module NAME] [--copyright TEXT] [--codepage 437|866]
+//            [--cpp-table] --output FILE.fon STRIKE [--strike STRIKE ...]
+//   STRIKE: [--crop-top N] [--height N] [--pad-rows N] SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]
+// Each strike is one size of the face, made from console fonts of one glyph size; --strike
+// starts the next one. With --cpp-table the output is C++ source holding the glyphs of the
+// one strike (see glyph_table_writer.h).
 //   make_fon --self-test
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "cp437.h"
-#include "cp437_strike.h"
+#include "dos_code_pages.h"
+#include "dos_strike.h"
 #include "fon_writer.h"
 #include "glyph_table_writer.h"
 #include "psf_font.h"
@@ -26,8 +28,9 @@ constexpr std::size_t kMaxModuleName = 8;  // as the 16-bit loader keeps module 
 
 void Usage() {
     std::fprintf(stderr,
-                 "usage: make_fon [--face NAME] [--crop-top N] [--height N] [--module NAME]\n"
-                 "                [--copyright TEXT] [--cpp-table] --output FILE.fon SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]\n"
+                 "usage: make_fon [--face NAME] [--module NAME] [--copyright TEXT] [--codepage 437|866]\n"
+                 "                [--cpp-table] --output FILE.fon STRIKE [--strike STRIKE ...]\n"
+                 "       STRIKE: [--crop-top N] [--height N] [--pad-rows N] SOURCE.psf[.gz] [FALLBACK.psf[.gz] ...]\n"
                  "       make_fon --self-test\n");
 }
 
@@ -79,10 +82,10 @@ bool WriteFile(const std::string& path, const Bytes& bytes) {
     return std::fclose(file) == 0 && written;
 }
 
-bool ParseCount(const char* text, unsigned& value) {
+bool ParseCount(const char* text, unsigned& value, unsigned long most = 255) {
     char* end = nullptr;
     const unsigned long parsed = std::strtoul(text, &end, 10);
-    if (!*text || *end || parsed > 255) return false;
+    if (!*text || *end || parsed > most) return false;
     value = static_cast<unsigned>(parsed);
     return true;
 }
@@ -100,36 +103,60 @@ std::string ModuleFromPath(const std::string& path) {
     return module.empty() ? std::string("FONT") : module;
 }
 
+// One size of the face: how the rows are shaped and the console fonts it is made from.
+struct StrikeRequest {
+    glyphwright::fon::StrikeShape shape;
+    std::vector<std::string> inputs;
+};
+
+bool ReadSources(const std::vector<std::string>& inputs, std::vector<glyphwright::fon::PsfFont>& sources) {
+    for (const std::string& input : inputs) {
+        Bytes bytes;
+        std::string error;
+        glyphwright::fon::PsfFont source;
+        if (!ReadFontFile(input, bytes, error) || !glyphwright::fon::ParsePsf(bytes, source, error)) {
+            std::fprintf(stderr, "make_fon: %s: %s\n", input.c_str(), error.c_str());
+            return false;
+        }
+        sources.push_back(std::move(source));
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace glyphwright::fon;
-    RasterFont font;
-    font.face = "Terminal";
-    font.copyright = "Glyphs: Linux console fonts (public domain)";
-    StrikeShape shape;
+    std::string face = "Terminal";
+    std::string copyright = "Glyphs: Linux console fonts (public domain)";
+    DosCodePage page = DosCodePage::k437;
     std::string output, module;
-    std::vector<std::string> inputs;
+    std::vector<StrikeRequest> requests(1);
     bool cpp_table = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool has_value = i + 1 < argc;
+        StrikeShape& shape = requests.back().shape;
+        unsigned number = 0;
         if (arg == "--self-test") return RunSelfTest();
         if (arg == "--output" && has_value) output = argv[++i];
-        else if (arg == "--face" && has_value) font.face = argv[++i];
+        else if (arg == "--face" && has_value) face = argv[++i];
         else if (arg == "--cpp-table") cpp_table = true;
         else if (arg == "--module" && has_value) module = argv[++i];
-        else if (arg == "--copyright" && has_value) font.copyright = argv[++i];
+        else if (arg == "--copyright" && has_value) copyright = argv[++i];
+        else if (arg == "--codepage" && has_value && ParseCount(argv[i + 1], number, 65535) && FindDosCodePage(number, page)) ++i;
         else if (arg == "--crop-top" && has_value && ParseCount(argv[i + 1], shape.crop_top)) ++i;
         else if (arg == "--height" && has_value && ParseCount(argv[i + 1], shape.height)) ++i;
-        else if (!arg.empty() && arg[0] != '-') inputs.push_back(arg);
+        else if (arg == "--pad-rows" && has_value && ParseCount(argv[i + 1], shape.pad_rows)) ++i;
+        else if (arg == "--strike" && !requests.back().inputs.empty()) requests.emplace_back();
+        else if (!arg.empty() && arg[0] != '-') requests.back().inputs.push_back(arg);
         else {
             Usage();
             return 2;
         }
     }
-    if (output.empty() || inputs.empty()) {
+    if (output.empty() || requests.back().inputs.empty() || (cpp_table && requests.size() > 1)) {
         Usage();
         return 2;
     }
@@ -139,40 +166,37 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::vector<PsfFont> sources;
-    for (const std::string& input : inputs) {
-        Bytes bytes;
+    std::vector<RasterFont> strikes;
+    for (const StrikeRequest& request : requests) {
+        std::vector<PsfFont> sources;
+        if (!ReadSources(request.inputs, sources)) return 1;
+        RasterFont font;
+        font.face = face;
+        font.copyright = copyright;
+        std::vector<std::uint8_t> missing;
         std::string error;
-        PsfFont source;
-        if (!ReadFontFile(input, bytes, error) || !ParsePsf(bytes, source, error)) {
-            std::fprintf(stderr, "make_fon: %s: %s\n", input.c_str(), error.c_str());
+        if (!BuildDosStrike(sources, request.shape, page, font, missing, error)) {
+            std::fprintf(stderr, "make_fon: %s\n", error.c_str());
             return 1;
         }
-        sources.push_back(std::move(source));
+        // A hole in the character set would show as a blank in the middle of NFO art, where it
+        // is easily taken for the art's own; refuse rather than ship that.
+        if (!missing.empty()) {
+            std::fprintf(stderr, "make_fon: no source draws DOS characters:");
+            for (std::uint8_t code : missing)
+                std::fprintf(stderr, " %02X (U+%04X)", code, static_cast<unsigned>(DosToUnicode(page, code)));
+            std::fprintf(stderr, "\n");
+            return 1;
+        }
+        strikes.push_back(std::move(font));
     }
-
-    std::vector<std::uint8_t> missing;
-    std::string error;
-    if (!BuildCp437Strike(sources, shape, font, missing, error)) {
-        std::fprintf(stderr, "make_fon: %s\n", error.c_str());
-        return 1;
-    }
-    // A hole in the character set would show as a blank in the middle of NFO art, where it
-    // is easily taken for the art's own; refuse rather than ship that.
-    if (!missing.empty()) {
-        std::fprintf(stderr, "make_fon: no source draws DOS characters:");
-        for (std::uint8_t code : missing)
-            std::fprintf(stderr, " %02X (U+%04X)", code, static_cast<unsigned>(Cp437ToUnicode(code)));
-        std::fprintf(stderr, "\n");
-        return 1;
-    }
-    error = CheckRasterFont(font);
+    std::string error = CheckStrikes(strikes);
     if (!error.empty()) {
         std::fprintf(stderr, "make_fon: %s\n", error.c_str());
         return 1;
     }
     if (cpp_table) {
-        const std::string table = EncodeGlyphTable(font, error);
+        const std::string table = EncodeGlyphTable(strikes.front(), error);
         if (table.empty()) {
             std::fprintf(stderr, "make_fon: %s\n", error.c_str());
             return 1;
@@ -183,11 +207,13 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (!WriteFile(output, EncodeFon(font, module))) {
+    if (!WriteFile(output, EncodeFon(strikes, module))) {
         std::fprintf(stderr, "make_fon: cannot write %s\n", output.c_str());
         return 1;
     }
-    std::printf("make_fon: %s: \"%s\" %ux%u, ascent %u, charset %u\n", output.c_str(), font.face.c_str(), font.width,
-                font.height, font.ascent, font.charset);
+    for (const RasterFont& font : strikes)
+        std::printf("make_fon: %s: \"%s\" %ux%u, ascent %u, leading %u, charset %u, code page %u\n", output.c_str(),
+                    font.face.c_str(), font.width, font.height, font.ascent, font.internal_leading, font.charset,
+                    static_cast<unsigned>(page));
     return 0;
 }

@@ -20,6 +20,9 @@ struct RasterFont {
     unsigned width = 0;     // every glyph is this wide: the format's fixed pitch
     unsigned height = 0;
     unsigned ascent = 0;    // rows above the baseline, counted from the top
+    // Rows at the top of the cell that count toward its height but not toward the character
+    // height a program asks for (a negative height in CreateFont).
+    unsigned internal_leading = 0;
     unsigned weight = 400;
     std::uint8_t charset = kOemCharset;
     std::uint8_t default_char = '?';  // drawn for characters the font cannot map

@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "cp437.h"
-#include "cp437_strike.h"
+#include "dos_code_pages.h"
+#include "dos_strike.h"
 #include "fon_writer.h"
 #include "psf_font.h"
 
@@ -45,14 +45,35 @@ void TestCp437Table() {
         {0xCD, 0x2550},  {0xDA, 0x250C},  {0xDB, 0x2588}, {0xE1, 0x00DF}, {0xFE, 0x25A0},
         {0xFF, 0x00A0},
     };
-    for (const auto& c : cases) CHECK_EQ(static_cast<unsigned>(Cp437ToUnicode(c.code)), static_cast<unsigned>(c.unicode));
+    for (const auto& c : cases) CHECK_EQ(static_cast<unsigned>(DosToUnicode(DosCodePage::k437, c.code)), static_cast<unsigned>(c.unicode));
     // A mistyped entry usually repeats another one.
     std::set<char32_t> seen;
-    for (unsigned code = 0; code < 256; ++code) seen.insert(Cp437ToUnicode(static_cast<std::uint8_t>(code)));
+    for (unsigned code = 0; code < 256; ++code) seen.insert(DosToUnicode(DosCodePage::k437, static_cast<std::uint8_t>(code)));
     CHECK_EQ(seen.size(), 256u);
-    const std::vector<char32_t> pointer = Cp437Candidates(0x10);
+    const std::vector<char32_t> pointer = DosCandidates(DosCodePage::k437, 0x10);
     CHECK(pointer.size() >= 2 && pointer[0] == 0x25BA && pointer[1] == 0x25B6);
-    CHECK_EQ(Cp437Candidates(U'A').size(), 1u);
+    CHECK_EQ(DosCandidates(DosCodePage::k437, U'A').size(), 1u);
+}
+
+// 866 keeps 437's pictures and line drawing and has Cyrillic where 437 has accented letters
+// and Greek; 437's look-alikes for its Greek row must not stand in for the Cyrillic there.
+void TestCp866Table() {
+    struct { std::uint8_t code; char32_t unicode; } const cases[] = {
+        {0x01, 0x263A}, {0x41, U'A'},   {0x7F, 0x2302}, {0x80, 0x0410}, {0x92, 0x0422},
+        {0x9F, 0x042F}, {0xA0, 0x0430}, {0xAF, 0x043F}, {0xB3, 0x2502}, {0xC9, 0x2554},
+        {0xDB, 0x2588}, {0xE0, 0x0440}, {0xE1, 0x0441}, {0xEF, 0x044F}, {0xF0, 0x0401},
+        {0xF1, 0x0451}, {0xF6, 0x040E}, {0xFC, 0x2116}, {0xFD, 0x00A4}, {0xFF, 0x00A0},
+    };
+    for (const auto& c : cases)
+        CHECK_EQ(static_cast<unsigned>(DosToUnicode(DosCodePage::k866, c.code)), static_cast<unsigned>(c.unicode));
+    std::set<char32_t> seen;
+    for (unsigned code = 0; code < 256; ++code) seen.insert(DosToUnicode(DosCodePage::k866, static_cast<std::uint8_t>(code)));
+    CHECK_EQ(seen.size(), 256u);
+    CHECK_EQ(DosCandidates(DosCodePage::k866, 0xE1).size(), 1u);  // 437: sharp s or beta
+    CHECK_EQ(DosCandidates(DosCodePage::k866, 0x10).size(), 3u);  // the pointer and its look-alikes
+    DosCodePage page = DosCodePage::k437;
+    CHECK(FindDosCodePage(866, page) && page == DosCodePage::k866);
+    CHECK(!FindDosCodePage(932, page));
 }
 
 // A PSF2 font 10 pixels wide (two bytes a row), 3 rows, 3 glyphs.
@@ -159,7 +180,7 @@ void TestStrike() {
     RasterFont font;
     std::vector<std::uint8_t> missing;
     std::string error;
-    CHECK(BuildCp437Strike(MakeSources(), StrikeShape{1, 4}, font, missing, error));
+    CHECK(BuildDosStrike(MakeSources(), StrikeShape{1, 4}, DosCodePage::k437, font, missing, error));
     CHECK_EQ(font.width, 8u);
     CHECK_EQ(font.height, 4u);
     CHECK_EQ(font.ascent, 3u);  // H ends on source row 3, one row was cropped above
@@ -172,7 +193,7 @@ void TestStrike() {
     CHECK_EQ(holes.size(), 249u);
     CHECK(font.glyphs[0xDA] == Bytes(4, 0));
 
-    CHECK(BuildCp437Strike(MakeSources(), StrikeShape{}, font, missing, error));
+    CHECK(BuildDosStrike(MakeSources(), StrikeShape{}, DosCodePage::k437, font, missing, error));
     CHECK_EQ(font.height, 5u);
     CHECK_EQ(font.ascent, 4u);
 
@@ -190,9 +211,36 @@ void TestStrike() {
     };
     for (const auto& c : refused) {
         error.clear();
-        Check(!BuildCp437Strike(c.sources, c.shape, font, missing, error) && !error.empty(),
+        Check(!BuildDosStrike(c.sources, c.shape, DosCodePage::k437, font, missing, error) && !error.empty(),
               std::string("refuses: ") + c.what, __LINE__);
     }
+}
+
+// Rows added above and below a source strike: frames, blocks and shades run on through them
+// (the lines of NFO art would break between text lines otherwise), letters get blank rows.
+void TestPaddedStrike() {
+    PsfFont source;
+    source.width = 8;
+    source.height = 4;
+    const Bytes letter_h{0x42, 0x7E, 0x42, 0};   // ends on row 3
+    const Bytes accented{0x10, 0x3C, 0x42, 0};   // ink in the top row
+    const Bytes vertical{0x10, 0x10, 0x10, 0x10};
+    const Bytes shade{0xAA, 0x55, 0xAA, 0x55};
+    const Bytes upper_half{0xFF, 0xFF, 0, 0};
+    source.glyphs = {letter_h, accented, vertical, shade, upper_half};
+    source.glyph_of = {{U'H', 0}, {0x00C9, 1}, {0x2502, 2}, {0x2592, 3}, {0x2580, 4}};
+
+    RasterFont font;
+    std::vector<std::uint8_t> missing;
+    std::string error;
+    CHECK(BuildDosStrike({source}, StrikeShape{0, 0, 1}, DosCodePage::k437, font, missing, error));
+    CHECK_EQ(font.height, 6u);
+    CHECK_EQ(font.ascent, 4u);
+    CHECK(font.glyphs[0xB3] == Bytes(6, 0x10));
+    CHECK(font.glyphs[0xB1] == Bytes({0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA}));
+    CHECK(font.glyphs[0xDF] == Bytes({0xFF, 0xFF, 0xFF, 0, 0, 0}));
+    CHECK(font.glyphs[0x90] == Bytes({0, 0x10, 0x3C, 0x42, 0, 0}));
+    CHECK(font.glyphs['H'] == Bytes({0, 0x42, 0x7E, 0x42, 0, 0}));
 }
 
 // The shape the prefix's Terminal takes: a source that is 6 wide and already 12 high keeps
@@ -211,7 +259,7 @@ void TestNarrowStrike() {
     RasterFont font;
     std::vector<std::uint8_t> missing;
     std::string error;
-    CHECK(BuildCp437Strike({source}, StrikeShape{}, font, missing, error));
+    CHECK(BuildDosStrike({source}, StrikeShape{}, DosCodePage::k437, font, missing, error));
     CHECK_EQ(font.width, 6u);
     CHECK_EQ(font.height, 12u);
     CHECK_EQ(font.ascent, 10u);
@@ -229,6 +277,7 @@ void TestNarrowStrike() {
     CHECK_EQ(read_u16(fnt_bytes, fnt::kAvgWidth), 6u);
     CHECK_EQ(read_u16(fnt_bytes, fnt::kMaxWidth), 6u);
     CHECK_EQ(read_u16(fnt_bytes, fnt::kAscent), 10u);
+    CHECK_EQ(read_u16(fnt_bytes, fnt::kInternalLeading), 2u);  // asked for 11 pixels, this strike answers
     CHECK_EQ(static_cast<unsigned>(fnt_bytes[fnt::kCharSet]), 255u);
     CHECK_EQ(fnt_bytes[fnt::kPitchAndFamily] & 1u, 0u);
     // Bitmap rows of all 257 cells side by side, rounded up to whole words.
@@ -242,7 +291,7 @@ void TestNarrowStrike() {
         Check(Bytes(fnt_bytes.begin() + glyph, fnt_bytes.begin() + glyph + 12) == font.glyphs[code],
               "glyph " + std::to_string(code) + " is stored row by row unchanged", __LINE__);
     }
-    CHECK(FontResDescription(font) == "FONTRES 100,96,96 : Terminal 9");
+    CHECK(FontResDescription({font}) == "FONTRES 100,96,96 : Terminal 9");
 }
 
 // A 10-pixel-wide font (two byte columns) whose 'A' has distinct bytes in each column.
@@ -330,7 +379,7 @@ std::string PascalAt(const Bytes& bytes, std::size_t at) {
 void TestFon() {
     const RasterFont font = MakeFont();
     const Bytes fnt_bytes = EncodeFnt(font);
-    const Bytes file = EncodeFon(font, "TESTFONT");
+    const Bytes file = EncodeFon({font}, "TESTFONT");
     CHECK(file.size() > 0x40 && file[0] == 'M' && file[1] == 'Z');
     const std::size_t ne_at = read_u32(file, ne::kDosNewHeaderPointer);
     CHECK(ne_at + ne::kHeaderSize < file.size() && file[ne_at] == 'N' && file[ne_at + 1] == 'E');
@@ -384,16 +433,57 @@ void TestFon() {
     CHECK_EQ(file.size() % 16, 0u);
 }
 
+// Several sizes in one file: the directory and the resource table list every strike, each
+// under its own ordinal, with its own header.
+void TestMultiStrikeFon() {
+    RasterFont small = MakeFont(), large = MakeFont();
+    large.height = 5;
+    for (Bytes& glyph : large.glyphs) glyph.assign(10, 0);
+    CHECK(CheckStrikes({small, large}).empty());
+    const Bytes file = EncodeFon({small, large}, "TWO");
+    const std::size_t ne_at = read_u32(file, ne::kDosNewHeaderPointer);
+    const std::size_t table = ne_at + read_u16(file, ne_at + ne::kResourceTable);
+    const unsigned shift = read_u16(file, table);
+    std::vector<unsigned> heights, ordinals;
+    unsigned directory_count = 0;
+    for (std::size_t at = table + 2; unsigned type = read_u16(file, at); at += 8 + read_u16(file, at + 2) * 12) {
+        for (unsigned i = 0; i < read_u16(file, at + 2); ++i) {
+            const std::size_t entry = at + 8 + i * 12;
+            const std::size_t offset = static_cast<std::size_t>(read_u16(file, entry)) << shift;
+            if (type == ne::kFontDirType) directory_count = read_u16(file, offset);
+            if (type != ne::kFontType) continue;
+            ordinals.push_back(read_u16(file, entry + 6) & 0x7FFFu);
+            heights.push_back(read_u16(file, offset + fnt::kPixHeight));
+        }
+    }
+    CHECK_EQ(directory_count, 2u);
+    CHECK(ordinals == std::vector<unsigned>({1, 2}));
+    CHECK(heights == std::vector<unsigned>({3, 5}));
+    CHECK(FontResDescription({small, large}) == "FONTRES 100,96,96 : Test 2,4");
+
+    RasterFont renamed = large;
+    renamed.face = "Other";
+    struct { const char* what; std::vector<RasterFont> strikes; } const refused[] = {
+        {"no strike", {}},
+        {"two strikes of one height", {small, small}},
+        {"two faces in one file", {small, renamed}},
+    };
+    for (const auto& c : refused) Check(!CheckStrikes(c.strikes).empty(), std::string("refuses: ") + c.what, __LINE__);
+}
+
 }  // namespace
 
 int RunSelfTest() {
     TestCp437Table();
+    TestCp866Table();
     TestPsf();
     TestStrike();
+    TestPaddedStrike();
     TestNarrowStrike();
     TestFnt();
     TestCheckRasterFont();
     TestFon();
+    TestMultiStrikeFon();
     std::printf("make_fon self-test: %d checks\n%d passed, %d failed\n", g_checks, g_checks - g_failures, g_failures);
     return g_failures ? 1 : 0;
 }

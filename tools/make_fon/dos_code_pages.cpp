@@ -1,4 +1,4 @@
-#include "cp437.h"
+#include "dos_code_pages.h"
 
 namespace glyphwright::fon {
 namespace {
@@ -38,6 +38,23 @@ const char16_t kCp437[256] = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8
 };
 
+// Code page 866 differs from 437 in these bytes only: Cyrillic where 437 has accented Latin
+// letters and Greek, and a few signs of its own in the last row.
+const char16_t kCp866Letters[] = {
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // 80
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // 88
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // 90
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // 98
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // A0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // A8
+};
+const char16_t kCp866Tail[] = {
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // E0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // E8
+    0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457, 0x040E, 0x045E,  // F0
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0,  // F8
+};
+
 struct Alternates {
     std::uint8_t code;
     char16_t others[3];  // 0 ends the list early
@@ -65,12 +82,26 @@ const Alternates kAlternates[] = {
 
 }  // namespace
 
-char32_t Cp437ToUnicode(std::uint8_t code) { return kCp437[code]; }
+bool FindDosCodePage(unsigned number, DosCodePage& page) {
+    if (number != 437 && number != 866) return false;
+    page = static_cast<DosCodePage>(number);
+    return true;
+}
 
-std::vector<char32_t> Cp437Candidates(std::uint8_t code) {
-    std::vector<char32_t> list{kCp437[code]};
+char32_t DosToUnicode(DosCodePage page, std::uint8_t code) {
+    if (page == DosCodePage::k866) {
+        if (code >= 0x80 && code < 0xB0) return kCp866Letters[code - 0x80];
+        if (code >= 0xE0) return kCp866Tail[code - 0xE0];
+    }
+    return kCp437[code];
+}
+
+std::vector<char32_t> DosCandidates(DosCodePage page, std::uint8_t code) {
+    const char32_t own = DosToUnicode(page, code);
+    std::vector<char32_t> list{own};
     for (const Alternates& entry : kAlternates) {
-        if (entry.code != code) continue;
+        // An alternate stands for 437's character; where 866 has another one there, it does not apply.
+        if (entry.code != code || own != kCp437[code]) continue;
         for (char16_t other : entry.others) {
             if (!other) break;
             list.push_back(other);
