@@ -809,16 +809,7 @@ std::string ProjectFileText(MemoryProjectForm& form) {
     platform::ProfileText text{std::string_view()};
     std::string bytes;
     for (const ProjectRow& row : ProjectRows()) {
-        std::string value;
-        switch (row.kind) {
-            case ProjectValueKind::Text:
-                if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
-                value = form.GetText(row.item);
-                break;
-            case ProjectValueKind::Date: value = form.GetDateText(); break;
-            case ProjectValueKind::ArchiverButton: value = form.GetButton(row.item) ? "1" : "0"; break;
-            case ProjectValueKind::InfoBlock: value = form.GetText(row.item); break;
-        }
+        const std::string value = ProjectRowValue(form, row);
         if (std::optional<std::string> written = text.WithString(row.section, row.key, EncodeProjectValue(value, row.kind))) {
             bytes = std::move(*written);
             text = platform::ProfileText(bytes);

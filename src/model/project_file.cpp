@@ -132,24 +132,7 @@ constexpr std::size_t kMaxProjectBytes = std::size_t(64) << 20;
 // Writes every row into `path`; false at the first value the file did not take.
 bool WriteProjectRows(ProjectForm& form, const std::string& path) {
     for (const ProjectRow& row : ProjectRows()) {
-        std::string value;
-        switch (row.kind) {
-            case ProjectValueKind::Text:
-                // {A}'s change event keeps {Q} derived; the file holds the derived name.
-                if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
-                value = form.GetText(row.item);
-                break;
-            case ProjectValueKind::Date:
-                value = form.GetDateText();
-                break;
-            case ProjectValueKind::ArchiverButton:
-                value = ButtonText(form.GetButton(row.item));
-                break;
-            case ProjectValueKind::InfoBlock:
-                value = form.GetText(row.item);
-                break;
-        }
-        if (!WriteProjectValue(path, row, value)) return false;
+        if (!WriteProjectValue(path, row, ProjectRowValue(form, row))) return false;
     }
     return true;
 }
@@ -188,6 +171,22 @@ std::string SaveProject(ProjectForm& form, const std::string& path) {
 }
 
 }  // namespace
+
+std::string ProjectRowValue(ProjectForm& form, const ProjectRow& row) {
+    switch (row.kind) {
+        case ProjectValueKind::Text:
+            // {A}'s change event keeps {Q} derived; the file holds the derived name.
+            if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
+            return form.GetText(row.item);
+        case ProjectValueKind::Date:
+            return form.GetDateText();
+        case ProjectValueKind::ArchiverButton:
+            return ButtonText(form.GetButton(row.item));
+        case ProjectValueKind::InfoBlock:
+            return form.GetText(row.item);
+    }
+    return std::string();
+}
 
 ProjectText::ProjectText(std::string_view fileBytes) : text_(fileBytes) {}
 

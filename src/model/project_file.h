@@ -91,6 +91,10 @@ public:
 
 enum class ProjectDirection { Save, Open };
 
+// What a save writes for one row, before encoding: the control's text, the date as the picker
+// shows it, "1" or "0" for a button; {Q} is derived again from {A} and the Spacer first.
+std::string ProjectRowValue(ProjectForm& form, const ProjectRow& row);
+
 // Moves the whole record between the form and the file, row by row. Saving writes every row
 // (deriving {Q} again just before it is written) and leaves other sections and keys of an
 // existing file as they were. Opening sets each field whose key is present; a missing key keeps
