@@ -29,9 +29,9 @@ const std::string kTemplate =
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace glyphwright::cli;
     MemoryProjectForm form;
-    if (!OpenProjectBytes(std::string_view(reinterpret_cast<const char*>(data), size), form))
+    if (!ReadProjectBytes(std::string_view(reinterpret_cast<const char*>(data), size), form))
         return 0;
-    const glyphwright::RenderInput input = ReadRenderInput(form, 70);
+    const glyphwright::RenderInput input = RenderInputFromProject(form, 70);
     for (const auto& lines : input.blocks) {
         if (lines.empty()) std::abort();  // a block always shows at least one line
     }

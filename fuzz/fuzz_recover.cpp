@@ -29,7 +29,7 @@ std::string Render(const glyphwright::MemoryProjectForm& form) {
     using namespace glyphwright::cli;
     std::string text, error;
     std::vector<Finding> warnings;
-    RenderTemplate("t.nfo", TemplateKind::Nfo, kTemplate, ReadRenderInput(form, 69), text, warnings, error);
+    RenderTemplate("t.nfo", TemplateKind::Nfo, kTemplate, RenderInputFromProject(form, 69), text, warnings, error);
     return text;
 }
 
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t nul = input.find('\0');
     MemoryProjectForm form;
     form.SetDatePicture("dd.MM.yyyy");
-    if (!OpenProjectBytes(input.substr(0, nul), form)) return 0;
+    if (!ReadProjectBytes(input.substr(0, nul), form)) return 0;
     std::string filled = Render(form);
     if (filled.empty() || filled.size() > (1 << 16)) return 0;
     if (nul != std::string_view::npos) {
@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!recovered.reproduces) return 0;
     MemoryProjectForm again;
     again.SetDatePicture("dd.MM.yyyy");
-    if (!OpenProjectBytes(ProjectFileText(recovered.form), again) || Render(again) != filled) std::abort();
+    if (!ReadProjectBytes(ProjectFileText(recovered.form), again) || Render(again) != filled) std::abort();
     return 0;
 }

@@ -19,10 +19,6 @@ namespace {
 constexpr int kGroupsWithFirstEntries[] = {ids::kFrameApplication, ids::kFrameTeamInfo,
                                            ids::kFrameReleaseInfo};
 
-std::string CurrentConfigurationPath() {
-    return ConfigurationPath(platform::StartFolder(), platform::ExecutableFileName());
-}
-
 class WindowConfigurationForm : public ConfigurationForm {
 public:
     explicit WindowConfigurationForm(MainWindow& window) : window_(window) {}
@@ -66,7 +62,7 @@ void MakeFirstEntriesCurrentIn(const ui::Control& group) {
 }  // namespace
 
 void LoadConfigurationIfPresent(MainWindow& window) {
-    const std::string path = CurrentConfigurationPath();
+    const std::string path = ProgramConfigurationPath();
     if (!platform::FileExists(path)) return;
     WindowConfigurationForm form(window);
     LoadConfiguration(path, form, window.state.heldArchiverOptions);
@@ -84,7 +80,7 @@ void ApplyArchiverOptionTexts(MainWindow& window) {
 
 void ApplyInstallInfo(MainWindow& window) {
     window.SetField(kInstallInfoLetter,
-                    ReadInstallInfo(CurrentConfigurationPath(), window.Field(kReleaseTypeLetter)));
+                    ReadInstallInfo(ProgramConfigurationPath(), window.Field(kReleaseTypeLetter)));
 }
 
 }  // namespace glyphwright

@@ -7,7 +7,7 @@
 #include "app/commands.h"
 #include "app/control_ids.h"
 #include "app/menu_table.h"
-#include "app/release_record.h"
+#include "app/file_name_field.h"
 #include "app/startup.h"
 #include "app/step_marks.h"
 #include "app/status_captions.h"
@@ -202,10 +202,10 @@ void MainWindow::BindEvents() {
     pages[kPageAbout]->onShown = [this] { ShowLogo(*this); };
     logoBox->onPaint = [this](HDC dc) { PaintLogo(*this, dc); };
 
-    static_cast<ui::TextField*>(FieldControl(kNameLetter))->onTextChanged = [this] { DeriveFileName(*this); };
+    static_cast<ui::TextField*>(FieldControl(kNameLetter))->onTextChanged = [this] { UpdateFileNameField(*this); };
     FieldDropDown(kReleaseTypeLetter)->onTextChanged = [this] { ApplyInstallInfo(*this); };
     spacer->onCharTyped = [this](char) { RememberSpacer(*this); };
-    spacer->onTextChanged = [this] { ReplaceSpacer(*this); };
+    spacer->onTextChanged = [this] { ReplaceSpacerInFileNameField(*this); };
     nfoTemplateBox->onSelectionChanged = [this] { ShowNfoTemplate(*this); };
     dizTemplateBox->onSelectionChanged = [this] { ShowDizTemplate(*this); };
 
@@ -296,10 +296,6 @@ ui::Frame* MainWindow::TextBlockFrame(char letter) const {
 
 void MainWindow::SelectPage(int page) {
     tabs->Select(page);
-}
-
-int MainWindow::CurrentPage() const {
-    return tabs->Current();
 }
 
 std::unique_ptr<MainWindow> CreateMainWindow(OemFontSource oemFont) {

@@ -73,7 +73,6 @@ public:
     // Makes tab page n current (hides the old page, shows page n and raises its shown event);
     // selecting the current page changes nothing.
     void SelectPage(int page);
-    int CurrentPage() const;
 
     // Any control of the window by its id (control_ids.h), or nullptr.
     ui::Control* ControlById(int id) const;

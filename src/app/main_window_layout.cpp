@@ -7,6 +7,7 @@
 #include "app/control_ids.h"
 #include "app/information_text.h"
 #include "app/main_window.h"
+#include "model/release_record.h"
 
 namespace glyphwright {
 
@@ -97,9 +98,9 @@ constexpr ControlRow kReleaseInformationPage[] = {
     {Kind::Label, In::LastFrame, Align::None, 8, 20, 76, 14, FontRole::Window, kDefault, "File Name {Q} :", kNextLabel},
     {Kind::WrappingLabel, In::LastFrame, Align::None, 374, 75, 99, 30, FontRole::Window, kDefault, "instead  of  spaces\r\nin release filename", kNextLabel},
     {Kind::TextField, In::LastFrame, Align::None, 8, 37, 328, 20, FontRole::Lucida, kWindow, "", FieldId('Q')},
-    {Kind::TextField, In::LastFrame, Align::None, 345, 37, 20, 20, FontRole::Window, kWindow, "-", kDelimiter, ES_CENTER},
+    {Kind::TextField, In::LastFrame, Align::None, 345, 37, 20, 20, FontRole::Window, kWindow, kDefaultDelimiter, kDelimiter, ES_CENTER},
     {Kind::DropDown, In::LastFrame, Align::None, 374, 36, 130, 22, FontRole::Lucida, kWindow, "", kPackageTeam},
-    {Kind::TextField, In::LastFrame, Align::None, 345, 78, 20, 20, FontRole::Window, kWindow, ".", kSpacer, ES_CENTER},
+    {Kind::TextField, In::LastFrame, Align::None, 345, 78, 20, 20, FontRole::Window, kWindow, kDefaultSpacer, kSpacer, ES_CENTER},
     {Kind::RadioButton, In::LastFrame, Align::None, 8, 66, 0, 0, FontRole::Window, kDefault, "WinRAR", kWinRarButton, 0, false},
     {Kind::RadioButton, In::LastFrame, Align::None, 8, 90, 0, 0, FontRole::Window, kDefault, "7-zip", kSevenZipButton, 0, false},
     {Kind::TextField, In::LastFrame, Align::None, 87, 65, 249, 20, FontRole::Lucida, kWindow, "", kWinRarOptions},
@@ -215,7 +216,7 @@ bool MainWindow::BuildControls() {
         const PageTable& table = kPages[page];
         for (std::size_t i = 0; i < table.count; ++i) {
             const ControlRow& row = table.rows[i];
-            ui::LabelArgs args;
+            ui::AnyControlArgs args;
             args.parent = row.parent == In::Page ? pages[static_cast<std::size_t>(page)] : frame;
             args.id = row.id == kNextLabel ? nextLabelId++ : row.id;
             args.bounds = placer.Next(row);

@@ -5,7 +5,7 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/project_form.h"
-#include "app/release_record.h"
+#include "app/file_name_field.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
@@ -44,7 +44,7 @@ void OpenProject(MainWindow& window) {
         if (!failure.empty()) ReportFailure(window, failure);
     }
     // Also after a cancelled dialog: a hand-edited {Q} gives way to the derived one.
-    DeriveFileName(window);
+    UpdateFileNameField(window);
 }
 
 void SaveProject(MainWindow& window) {

@@ -1,7 +1,7 @@
 #include "app/project_form.h"
 
 #include "app/main_window.h"
-#include "app/release_record.h"
+#include "app/file_name_field.h"
 
 namespace glyphwright {
 
@@ -36,8 +36,8 @@ void WindowProjectForm::SetButton(FormItem button, bool selected) {
     window_.SetItemChecked(button, selected);
 }
 
-void WindowProjectForm::DeriveFileName() {
-    glyphwright::DeriveFileName(window_);
+void WindowProjectForm::UpdateFileName() {
+    UpdateFileNameField(window_);
 }
 
 }  // namespace glyphwright

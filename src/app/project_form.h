@@ -17,7 +17,7 @@ public:
     void SetDate(const DateTimeValue& date) override;
     bool GetButton(FormItem button) const override;
     void SetButton(FormItem button, bool selected) override;
-    void DeriveFileName() override;
+    void UpdateFileName() override;
 
 private:
     MainWindow& window_;

@@ -15,8 +15,7 @@
 namespace glyphwright {
 
 void DetectArchivers(MainWindow& window) {
-    SystemArchiverProbes probes(
-        ConfigurationPath(platform::StartFolder(), platform::ExecutableFileName()));
+    SystemArchiverProbes probes(ProgramConfigurationPath());
     const ArchiverDetection found = DetectArchivers(probes);
     for (const ArchiverRow& row : kArchivers) {
         window.state.archiverPaths[row.archiver] = found[row.archiver].path;

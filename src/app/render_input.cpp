@@ -6,7 +6,7 @@
 
 namespace glyphwright {
 
-RenderInput ReadRenderInput(MainWindow& window) {
+RenderInput RenderInputFromWindow(MainWindow& window) {
     const WindowProjectForm form(window);
     RenderInput input;
     input.lineValues = ReadLineValues(form);

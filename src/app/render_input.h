@@ -10,6 +10,6 @@ class MainWindow;
 // The record as its controls show it, for the length of one command: the single-line values
 // ({Q} as File Name + Delimiter + Team, the name the release goes out under) and the text
 // blocks' lines as the boxes display them, so a wrapped paragraph keeps its shape in the NFO.
-RenderInput ReadRenderInput(MainWindow& window);
+RenderInput RenderInputFromWindow(MainWindow& window);
 
 }  // namespace glyphwright

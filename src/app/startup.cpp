@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
-#include "app/release_record.h"
+#include "app/file_name_field.h"
 #include "app/startup_steps.h"
 #include "app/step_marks.h"
 #include "model/archiver_table.h"
@@ -21,7 +21,7 @@ void OnWindowShown(MainWindow& window) {
     FillTemplateLists(window);
     MarkStep("template listing");
     ApplyArchiverOptionTexts(window);
-    DeriveFileName(window);
+    UpdateFileNameField(window);
     ShowFirstTemplates(window);
     MakeFirstTemplatesCurrent(window);
     MarkStep("raw previews");

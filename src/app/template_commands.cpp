@@ -84,7 +84,7 @@ void MakeFirstTemplatesCurrent(MainWindow& window) {
 
 void MakeNfo(MainWindow& window) {
     MarkStep("Make NFO: start");
-    const RenderInput input = ReadRenderInput(window);
+    const RenderInput input = RenderInputFromWindow(window);
     // Rendered apart, so that a rendering refused for its size leaves the kept one as it was.
     // A template that cannot be read leaves the last rendering to be rendered again.
     Document document;
@@ -105,7 +105,7 @@ void MakeNfo(MainWindow& window) {
 void MakeDiz(MainWindow& window) {
     const std::string name = CurrentDizTemplate(window);
     if (name.empty()) return;
-    const RenderInput input = ReadRenderInput(window);
+    const RenderInput input = RenderInputFromWindow(window);
     Document& document = window.state.dizDocument;
     LoadDocument(document, TemplatePath(platform::StartFolder(), name));
     RenderDiz(document, input.lineValues);

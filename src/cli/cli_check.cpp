@@ -263,7 +263,7 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     if (checked.kind == TemplateKind::Diz) CheckDiz(file, DisplayedLines(body), "template", findings);
     if (!request.project) return;
 
-    const RenderInput input = ReadRenderInput(*request.project, request.wrap);
+    const RenderInput input = RenderInputFromProject(*request.project, request.wrap);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (lines[n].find('{') != std::string::npos) {
             CheckSingleLineValues(file, n + 1, lines[n], input.lineValues, findings);

@@ -95,7 +95,7 @@ TextBlockLines WrapTextBlocks(const MemoryProjectForm& form, std::size_t wrap) {
     return ReadTextBlocks([&](char letter) { return WrapText(form.GetText(ReleaseField(letter)), wrap); });
 }
 
-RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap) {
+RenderInput RenderInputFromProject(const MemoryProjectForm& form, std::size_t wrap) {
     return RenderInput{ReadLineValues(form), WrapTextBlocks(form, wrap)};
 }
 

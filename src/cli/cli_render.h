@@ -19,7 +19,7 @@ enum class TemplateKind { Nfo, Diz };
 TextBlockLines WrapTextBlocks(const MemoryProjectForm& form, std::size_t wrap);
 
 // The record as one rendering takes it.
-RenderInput ReadRenderInput(const MemoryProjectForm& form, std::size_t wrap);
+RenderInput RenderInputFromProject(const MemoryProjectForm& form, std::size_t wrap);
 
 // The NFO's text as RenderNfo gives it, or false with the reason when it could pass
 // kMaxOutputBytes; that is known before anything is laid in.

@@ -235,7 +235,7 @@ bool LoadForm(const Arguments& args, MemoryProjectForm& form, std::vector<Findin
                 args.Value("--project-encoding") + "\"";
         return false;
     }
-    if (args.Has("--project") && !OpenProject(args.Value("--project"), how, form, warnings, error))
+    if (args.Has("--project") && !ReadProjectFile(args.Value("--project"), how, form, warnings, error))
         return false;
     if (date) form.SetDate(*date);
     return true;
@@ -361,7 +361,7 @@ int Render(const Arguments& args) {
     if (args.Has("--nfo") && !ReadInput(args.Value("--nfo"), nfoBytes, error)) return Fail(error);
     if (args.Has("--diz") && !ReadInput(args.Value("--diz"), dizBytes, error)) return Fail(error);
 
-    const RenderInput input = ReadRenderInput(form, wrap);
+    const RenderInput input = RenderInputFromProject(form, wrap);
     std::string nfo, diz;
     if (args.Has("--nfo") && !RenderTemplate(args.Value("--nfo"), TemplateKind::Nfo, nfoBytes,
                                              input, nfo, warnings, error)) {

@@ -160,7 +160,7 @@ std::string InAnsi(std::string_view bytes, const std::string& file, ProjectEncod
 
 }  // namespace
 
-bool OpenProjectBytes(std::string_view bytes, const std::string& file, const ProjectReading& how,
+bool ReadProjectBytes(std::string_view bytes, const std::string& file, const ProjectReading& how,
                       MemoryProjectForm& form, std::vector<Finding>& warnings) {
     std::vector<Finding> found;
     const std::string ansi = InAnsi(bytes, file, how.encoding, found);
@@ -174,20 +174,20 @@ bool OpenProjectBytes(std::string_view bytes, const std::string& file, const Pro
     const std::string picture = form.DatePicture() + " " + platform::UserTimeFormat();
     OpenProjectValues(form, text, picture, platform::UserDateNames());
     if (how.dateFromProject) ReadDate(text, listing, file, form, picture, warnings);
-    form.DeriveFileName();
+    form.UpdateFileName();
     return true;
 }
 
-bool OpenProjectBytes(std::string_view bytes, MemoryProjectForm& form) {
+bool ReadProjectBytes(std::string_view bytes, MemoryProjectForm& form) {
     std::vector<Finding> ignored;
-    return OpenProjectBytes(bytes, std::string(), ProjectReading{}, form, ignored);
+    return ReadProjectBytes(bytes, std::string(), ProjectReading{}, form, ignored);
 }
 
-bool OpenProject(const std::string& path, const ProjectReading& how, MemoryProjectForm& form,
-                 std::vector<Finding>& warnings, std::string& error) {
+bool ReadProjectFile(const std::string& path, const ProjectReading& how, MemoryProjectForm& form,
+                     std::vector<Finding>& warnings, std::string& error) {
     std::string bytes;
     if (!ReadInput(path, kMaxProjectBytes, bytes, error)) return false;
-    if (!OpenProjectBytes(bytes, path, how, form, warnings)) {
+    if (!ReadProjectBytes(bytes, path, how, form, warnings)) {
         error = ShownPath(path) +
                 ": not a project file (none of its sections and keys, such as [APPLICATION] Name=, "
                 "is there)";
@@ -196,9 +196,9 @@ bool OpenProject(const std::string& path, const ProjectReading& how, MemoryProje
     return true;
 }
 
-bool OpenProject(const std::string& path, MemoryProjectForm& form, std::string& error) {
+bool ReadProjectFile(const std::string& path, MemoryProjectForm& form, std::string& error) {
     std::vector<Finding> ignored;
-    return OpenProject(path, ProjectReading{}, form, ignored, error);
+    return ReadProjectFile(path, ProjectReading{}, form, ignored, error);
 }
 
 }  // namespace glyphwright::cli

@@ -27,20 +27,20 @@ struct ProjectReading {
     bool dateFromProject = true;
 };
 
-// Opens the project into the form as "Open Project" does, then derives {Q}. The file is read
+// Reads the project into the form as "Open Project" does, then derives {Q}. The file is read
 // once, whole, up to kMaxProjectBytes. False with a message naming the file when it cannot be
 // read or holds none of a project's keys (any file can be given; one without a single known key
 // is not a project). The release date is read with the form's date picture (the one {N} is
 // written with, and the time after it as the window reads it), then as yyyy-MM-dd; a date that
 // reads neither way keeps the form's date, today, with a warning.
-bool OpenProject(const std::string& path, const ProjectReading& how, MemoryProjectForm& form,
-                 std::vector<Finding>& warnings, std::string& error);
-bool OpenProject(const std::string& path, MemoryProjectForm& form, std::string& error);
+bool ReadProjectFile(const std::string& path, const ProjectReading& how, MemoryProjectForm& form,
+                     std::vector<Finding>& warnings, std::string& error);
+bool ReadProjectFile(const std::string& path, MemoryProjectForm& form, std::string& error);
 
 // The same on the file's bytes; false when they hold none of a project's keys. `file` names
 // the project in the warnings.
-bool OpenProjectBytes(std::string_view bytes, const std::string& file, const ProjectReading& how,
+bool ReadProjectBytes(std::string_view bytes, const std::string& file, const ProjectReading& how,
                       MemoryProjectForm& form, std::vector<Finding>& warnings);
-bool OpenProjectBytes(std::string_view bytes, MemoryProjectForm& form);
+bool ReadProjectBytes(std::string_view bytes, MemoryProjectForm& form);
 
 }  // namespace glyphwright::cli

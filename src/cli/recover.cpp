@@ -723,8 +723,8 @@ class Recovery {
         MemoryProjectForm again;
         again.SetDatePicture(request_.datePicture);
         std::vector<Finding> ignored;
-        OpenProjectBytes(project, "recovered", ProjectReading{}, again, ignored);
-        const RenderInput input = ReadRenderInput(again, request_.wrap);
+        ReadProjectBytes(project, "recovered", ProjectReading{}, again, ignored);
+        const RenderInput input = RenderInputFromProject(again, request_.wrap);
         out_.reproduces = true;
         for (const Pair& pair : pairs_) {
             std::string text, error;

@@ -31,6 +31,10 @@ std::string ConfigurationPath(std::string_view startFolder, std::string_view exe
     return path;
 }
 
+std::string ProgramConfigurationPath() {
+    return ConfigurationPath(platform::StartFolder(), platform::ExecutableFileName());
+}
+
 const std::vector<ListSection>& ListSections() {
     static const std::vector<ListSection> sections = {
         {"TEAM", {ReleaseField('F'), FormItem::PackageTeam}},

@@ -16,6 +16,10 @@ namespace glyphwright {
 // Start folder + the executable's file name without its extension + ".ini".
 std::string ConfigurationPath(std::string_view startFolder, std::string_view executableFileName);
 
+// The running program's configuration file: ConfigurationPath of its own folder and name, so
+// that a renamed copy reads a file of its own.
+std::string ProgramConfigurationPath();
+
 // A section whose lines are the entries of some drop-downs, and those drop-downs in the order
 // the entries are handed to them.
 struct ListSection {

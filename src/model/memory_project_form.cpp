@@ -3,7 +3,6 @@
 #include <ctime>
 
 #include "model/release_record.h"
-#include "model/render_pipeline.h"
 #include "platform/locale.h"
 
 namespace glyphwright {
@@ -29,8 +28,8 @@ int Index(FormItem item) { return static_cast<int>(item); }
 }  // namespace
 
 MemoryProjectForm::MemoryProjectForm() : date_(Today()), datePicture_(platform::UserShortDateFormat()) {
-    texts_[Index(FormItem::Delimiter)] = "-";
-    texts_[Index(FormItem::Spacer)] = ".";
+    texts_[Index(FormItem::Delimiter)] = kDefaultDelimiter;
+    texts_[Index(FormItem::Spacer)] = kDefaultSpacer;
 }
 
 std::string MemoryProjectForm::GetText(FormItem item) const { return texts_[Index(item)]; }
@@ -50,11 +49,9 @@ bool MemoryProjectForm::GetButton(FormItem button) const { return buttons_[Index
 
 void MemoryProjectForm::SetButton(FormItem button, bool selected) { buttons_[Index(button)] = selected; }
 
-void MemoryProjectForm::DeriveFileName() {
-    texts_[Index(ReleaseField(kFileNameLetter))] = glyphwright::DeriveFileName(
+void MemoryProjectForm::UpdateFileName() {
+    texts_[Index(ReleaseField(kFileNameLetter))] = DeriveFileName(
         texts_[Index(ReleaseField(kNameLetter))], texts_[Index(FormItem::Spacer)]);
 }
-
-FieldTable MemoryProjectForm::FieldValues() const { return ReadLineValues(*this); }
 
 }  // namespace glyphwright

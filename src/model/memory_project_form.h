@@ -8,7 +8,6 @@
 #include "model/date_text.h"
 #include "model/form_item.h"
 #include "model/project_file.h"
-#include "render/substitution.h"
 
 namespace glyphwright {
 
@@ -24,15 +23,11 @@ public:
     void SetDate(const DateTimeValue& date) override;
     bool GetButton(FormItem button) const override;
     void SetButton(FormItem button, bool selected) override;
-    void DeriveFileName() override;
+    void UpdateFileName() override;
 
     // The picture {N} is written with; the user's short date format unless set.
     void SetDatePicture(const std::string& picture) { datePicture_ = picture; }
     const std::string& DatePicture() const { return datePicture_; }
-
-    // "{A}".."{Q}" as a rendering takes them: {N} as the date picker displays the date, {Q}
-    // followed by Delimiter and Team.
-    FieldTable FieldValues() const;
 
 private:
     static constexpr int kItems = static_cast<int>(FormItem::SevenZipOptions) + 1;

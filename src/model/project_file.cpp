@@ -102,12 +102,6 @@ bool WriteProjectValue(const std::string& path, const ProjectRow& row, std::stri
     return platform::WriteProfileValue(path, row.section, row.key, EncodeProjectValue(value, row.kind));
 }
 
-std::optional<std::string> ReadProjectValue(const std::string& path, const ProjectRow& row) {
-    std::optional<std::string> stored = platform::ReadProfileValue(path, row.section, row.key);
-    if (!stored) return std::nullopt;
-    return DecodeProjectValue(*stored, row.kind);
-}
-
 namespace {
 
 // The file itself, through the platform's profile functions, one value per call.
@@ -176,7 +170,7 @@ std::string ProjectRowValue(ProjectForm& form, const ProjectRow& row) {
     switch (row.kind) {
         case ProjectValueKind::Text:
             // {A}'s change event keeps {Q} derived; the file holds the derived name.
-            if (row.item == ReleaseField(kFileNameLetter)) form.DeriveFileName();
+            if (row.item == ReleaseField(kFileNameLetter)) form.UpdateFileName();
             return form.GetText(row.item);
         case ProjectValueKind::Date:
             return form.GetDateText();

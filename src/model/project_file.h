@@ -43,9 +43,6 @@ std::string DecodeProjectValue(std::string_view stored, ProjectValueKind kind);
 
 bool WriteProjectValue(const std::string& path, const ProjectRow& row, std::string_view value);
 
-// The stored value, read whole and decoded; nothing when the key is missing.
-std::optional<std::string> ReadProjectValue(const std::string& path, const ProjectRow& row);
-
 // Where opening takes a project's stored values from.
 class ProjectValueSource {
 public:
@@ -85,8 +82,8 @@ public:
     virtual bool GetButton(FormItem button) const = 0;
     // Checks or clears an archiver button, enabled or not, without touching the other one.
     virtual void SetButton(FormItem button, bool selected) = 0;
-    // Derives File Name {Q} from Name {A} and the Spacer.
-    virtual void DeriveFileName() = 0;
+    // Sets File Name {Q} to what Name {A} and the Spacer derive (DeriveFileName).
+    virtual void UpdateFileName() = 0;
 };
 
 enum class ProjectDirection { Save, Open };
@@ -101,7 +98,7 @@ std::string ProjectRowValue(ProjectForm& form, const ProjectRow& row);
 // the field, except that a missing text block key empties the block; a date that does not
 // read with `datePicture` keeps the picker's date; the buttons are set independently.
 // A save is whole or absent: the answer is the message for the user when it failed (UTF-8),
-// empty otherwise. The caller runs DeriveFileName after opening.
+// empty otherwise. The caller runs UpdateFileName after opening.
 std::string TransferProject(ProjectForm& form, const std::string& path, ProjectDirection direction,
                             std::string_view datePicture, const platform::DateNames& dateNames);
 
@@ -126,15 +123,6 @@ void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source);
 inline constexpr char kProjectFilter[] = "Glyphwright Project|*.gwp";
 inline constexpr char kProjectDefaultExtension[] = "gwp";
 inline constexpr char kProjectOpenPreset[] = "*.gwp";
-// The save dialog accepts names of files that do not exist yet and asks before replacing one;
-// the open dialog accepts only existing files. Both want an existing folder, hide the
-// read-only box, and are explorer-style and resizable.
-struct ProjectDialogRules {
-    bool fileMustExist;
-    bool confirmReplace;
-};
-inline constexpr ProjectDialogRules kSaveProjectDialog = {false, true};
-inline constexpr ProjectDialogRules kOpenProjectDialog = {true, false};
 
 // Start folder + "Projects" (no trailing separator): the dialogs' initial folder.
 std::string ProjectsFolder(std::string_view startFolder);

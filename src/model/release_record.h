@@ -6,6 +6,10 @@
 
 namespace glyphwright {
 
+// What the Delimiter and the Spacer hold in a new form: the window's and the companion's.
+inline constexpr char kDefaultDelimiter[] = "-";
+inline constexpr char kDefaultSpacer[] = ".";
+
 // The Name with each of its spaces replaced by the spacer (runs of spaces are not merged; an
 // empty spacer removes them).
 std::string DeriveFileName(std::string_view name, std::string_view spacer);

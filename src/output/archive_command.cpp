@@ -26,10 +26,6 @@ std::string ArchiveExtension(Archiver archiver, std::string_view options) {
     return options.find(row.zipSwitch) != std::string_view::npos ? ".zip" : row.extension;
 }
 
-std::string SevenZipExtension(std::string_view options) { return ArchiveExtension(Archiver::SevenZip, options); }
-
-std::string WinRarExtension(std::string_view options) { return ArchiveExtension(Archiver::WinRar, options); }
-
 std::optional<std::string> ComposeArchiverParameters(std::string_view options,
                                                      std::string_view archive,
                                                      std::string_view source) {
@@ -57,10 +53,6 @@ std::string ComposeCommandLine(std::string_view programPath, std::string_view pa
     if (!programPath.empty() && !parameters.empty()) line += ' ';
     line.append(parameters);
     return line;
-}
-
-bool StartAndWait(std::string_view programPath, std::string_view parameters) {
-    return platform::StartProcessAndWait(ComposeCommandLine(programPath, parameters)) == 0;
 }
 
 namespace {

@@ -8,6 +8,13 @@ std::string FolderPart(std::string_view path) {
     return std::string(path.substr(0, last + 1));
 }
 
+std::string StartFolder() { return FolderPart(ModulePath()); }
+
+std::string ExecutableFileName() {
+    const std::string path = ModulePath();
+    return path.substr(FolderPart(path).size());
+}
+
 namespace {
 
 constexpr std::string_view kTemporaryPrefix = "~gw";

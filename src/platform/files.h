@@ -17,14 +17,14 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// The running executable's whole path; empty when the system does not tell it.
+std::string ModulePath();
+
 // The folder of the running executable, ending with a separator.
 std::string StartFolder();
 
 // The running executable's file name without its folder ("Glyphwright.exe").
 std::string ExecutableFileName();
-
-// The same name without its extension ("Glyphwright").
-std::string ExecutableBaseName();
 
 // True when the path's attributes can be read and it is not a folder.
 bool FileExists(const std::string& path);

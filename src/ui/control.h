@@ -123,7 +123,6 @@ protected:
     virtual Rect AlignArea() const;
 
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
-    int BackgroundColor() const { return background_; }
     // The children aligned to this control take their places from the start again.
     void RestartAlignment() { alignStarted_ = false; }
 

@@ -45,10 +45,6 @@ Edit::Selection Edit::GetSelection() const {
     return {static_cast<int>(start), static_cast<int>(end)};
 }
 
-void Edit::SetSelection(int start, int end) {
-    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
-}
-
 int Edit::LineFromChar(int index) const {
     return static_cast<int>(SendMessageA(Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0));
 }

@@ -20,7 +20,6 @@ public:
         int end = 0;
     };
     Selection GetSelection() const;
-    void SetSelection(int start, int end);
     // The line of a character index; -1 asks for the line of the selection start.
     int LineFromChar(int index) const;
     // The index of the first character of a line.

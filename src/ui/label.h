@@ -5,13 +5,15 @@
 
 namespace glyphwright::ui {
 
-struct LabelArgs : CreateArgs {
-    bool wrap = false;  // break the text into lines within the label's width (and at CR LF)
+// CreateArgs with the one setting a label adds. Every kind takes it as its CreateArgs, so a
+// table of controls of mixed kinds fills one for each row, whatever kind the row names.
+struct AnyControlArgs : CreateArgs {
+    bool wrap = false;  // a label: break the text into lines within its width (and at CR LF)
 };
 
 class Label : public Control {
 public:
-    void Build(const LabelArgs& args);
+    void Build(const AnyControlArgs& args);
 };
 
 }  // namespace glyphwright::ui

@@ -23,7 +23,6 @@ public:
     TabPage* AddPage(const std::string& caption, int pageId);
     TabPage* Page(int index) const;
     int PageCount() const { return static_cast<int>(pages_.size()); }
-    int Current() const { return current_; }
     // Makes page n current: hides the page that was visible and shows page n. Selecting the
     // current page changes nothing.
     void Select(int index);

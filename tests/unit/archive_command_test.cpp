@@ -41,14 +41,14 @@ TEST(ComposeArchiveName, JoinsThePackagePieces) {
     EXPECT_EQ(ComposeArchiveName("", "", "", "", ""), "");
 }
 
-TEST(ArchiveExtensions, FollowTheCaseSensitiveSwitches) {
-    EXPECT_EQ(SevenZipExtension("a -tzip"), ".zip");
-    EXPECT_EQ(SevenZipExtension("a -t7z -mx=9"), ".7z");
-    EXPECT_EQ(SevenZipExtension("a -TZIP"), ".7z");
-    EXPECT_EQ(SevenZipExtension(""), ".7z");
-    EXPECT_EQ(WinRarExtension("a -afzip"), ".zip");
-    EXPECT_EQ(WinRarExtension("a -AFZIP"), ".rar");
-    EXPECT_EQ(WinRarExtension("a -m5"), ".rar");
+TEST(ArchiveExtension, FollowsTheCaseSensitiveSwitches) {
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -tzip"), ".zip");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -t7z -mx=9"), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -TZIP"), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, ""), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -afzip"), ".zip");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -AFZIP"), ".rar");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -m5"), ".rar");
 }
 
 TEST(ComposeArchiverParameters, QuotesTheTwoPaths) {
@@ -197,8 +197,8 @@ TEST(PlanCreateRelease, LooksForAnNfoInTheReleaseFolder) {
 
 #ifdef _WIN32
 // A program in a folder whose name has a blank is started, and waited for, through the
-// quoted command line.
-TEST(StartAndWait, StartsAProgramAndWaitsForIt) {
+// quoted command line; one that cannot be started ends the run with a message.
+TEST(RunArchivers, StartsEachProgramAndWaitsForIt) {
     TempFolder folder;
     ASSERT_TRUE(platform::CreateOneDirectory(folder.File("with blank")));
     char system[MAX_PATH];
@@ -206,10 +206,16 @@ TEST(StartAndWait, StartsAProgramAndWaitsForIt) {
     const std::string program = folder.File("with blank") + "\\cmd.exe";
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), program.c_str(), FALSE));
     const std::string marker = folder.File("done.txt");
-    EXPECT_TRUE(StartAndWait(program, "/c echo finished> \"" + marker + "\""));
+    CreateReleasePlan plan;
+    plan.programs = {program};
+    plan.commandLines = {ComposeCommandLine(program, "/c echo finished> \"" + marker + "\"")};
+    EXPECT_EQ(RunArchivers(plan), "");
     // The call returns only after the program has ended, so its output is already there.
     EXPECT_NE(TempFolder::ReadFile(marker).find("finished"), std::string::npos);
-    EXPECT_FALSE(StartAndWait(folder.File("missing") + "\\none.exe", "x"));
+    const std::string missing = folder.File("missing") + "\\none.exe";
+    plan.programs = {missing};
+    plan.commandLines = {ComposeCommandLine(missing, "x")};
+    EXPECT_NE(RunArchivers(plan).find("none.exe"), std::string::npos);
 }
 #endif
 

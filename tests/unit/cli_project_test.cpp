@@ -38,7 +38,7 @@ TEST(CliProject, ReadsWithThePlatformRules) {
     MemoryProjectForm form;
     const std::string today = form.GetDateText();
     std::string error;
-    ASSERT_TRUE(OpenProject(path, form, error)) << error;
+    ASSERT_TRUE(ReadProjectFile(path, form, error)) << error;
     EXPECT_EQ(form.GetText(ReleaseField('A')), "My Tool");
     EXPECT_EQ(form.GetText(ReleaseField('B')), "  quoted  ");
     EXPECT_EQ(form.GetText(ReleaseField('C')), "a'b");
@@ -53,7 +53,7 @@ TEST(CliProject, ReadsWithThePlatformRules) {
     EXPECT_EQ(form.GetText(ReleaseField('S')), "");  // a missing block is empty
     EXPECT_EQ(form.GetText(ReleaseField('U')), "  hi  ");
 
-    const FieldTable values = form.FieldValues();
+    const FieldTable values = ReadLineValues(form);
     EXPECT_EQ(values['Q' - 'A'], "My-Tool_GRP");  // File Name, Delimiter, Team
     EXPECT_EQ(WrapTextBlocks(form, 70)[0], (std::vector<std::string>{"one", "two", "", ""}));
 }
@@ -64,8 +64,8 @@ TEST(CliProject, StartsAsTheWindowStarts) {
     ASSERT_TRUE(Write(path, "[APPLICATION]\r\nName=A B\r\n[RELEASE]\r\nDate=07.12.2024\r\n"));
     MemoryProjectForm form;
     std::string error;
-    ASSERT_TRUE(OpenProject(path, form, error)) << error;
-    const FieldTable values = form.FieldValues();
+    ASSERT_TRUE(ReadProjectFile(path, form, error)) << error;
+    const FieldTable values = ReadLineValues(form);
     EXPECT_EQ(values['Q' - 'A'], "A.B-");  // Spacer "." and Delimiter "-" by default
 #ifndef _WIN32
     EXPECT_EQ(values['N' - 'A'], "07.12.2024");  // the portable build's short date picture
@@ -90,7 +90,7 @@ TEST(CliProject, DateReadsWithThePictureInEffect) {
         form.SetDatePicture(c.picture);
         const std::string today = form.GetDateText();
         std::vector<Finding> warnings;
-        ASSERT_TRUE(OpenProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp",
+        ASSERT_TRUE(ReadProjectBytes(std::string("[RELEASE]\r\nDate=") + c.stored + "\r\n", "p.gwp",
                                      {}, form, warnings));
         EXPECT_EQ(form.GetDateText(), c.written ? c.written : today) << c.stored;
         ASSERT_EQ(warnings.size(), c.written ? 0u : 1u) << c.stored;
@@ -129,7 +129,7 @@ TEST(CliProject, Utf8ProjectsAreConvertedAndSaidSo) {
         std::vector<Finding> warnings;
         ProjectReading how;
         how.encoding = c.encoding;
-        ASSERT_TRUE(OpenProjectBytes(bytes, "p.gwp", how, form, warnings)) << c.name;
+        ASSERT_TRUE(ReadProjectBytes(bytes, "p.gwp", how, form, warnings)) << c.name;
         EXPECT_EQ(form.GetText(ReleaseField('A')), c.read) << c.name;
         EXPECT_EQ(warnings.size(), c.warnings) << c.name;
     }
@@ -153,7 +153,7 @@ TEST(CliProject, KeysNoneWillReadAreNamed) {
     for (const auto& c : cases) {
         MemoryProjectForm form;
         std::vector<Finding> warnings;
-        ASSERT_TRUE(OpenProjectBytes(
+        ASSERT_TRUE(ReadProjectBytes(
             std::string("[APPLICATION]\r\nName=x\r\n") + c.lines + ";Comment=ok\r\n", "p.gwp", {},
             form, warnings));
         ASSERT_EQ(warnings.size(), 1u) << c.lines;
@@ -177,15 +177,15 @@ TEST(CliProject, RefusesWhatIsNoProject) {
         ASSERT_TRUE(Write(folder.File(c.name), c.bytes));
         MemoryProjectForm form;
         std::string error;
-        EXPECT_FALSE(OpenProject(folder.File(c.name), form, error)) << c.name;
+        EXPECT_FALSE(ReadProjectFile(folder.File(c.name), form, error)) << c.name;
         EXPECT_NE(error.find(c.name), std::string::npos) << error;
         EXPECT_NE(error.find(c.message), std::string::npos) << error;
     }
     MemoryProjectForm form;
     std::string error;
-    EXPECT_FALSE(OpenProject(folder.File("missing.gwp"), form, error));
+    EXPECT_FALSE(ReadProjectFile(folder.File("missing.gwp"), form, error));
     EXPECT_NE(error.find("no such file"), std::string::npos) << error;
-    EXPECT_FALSE(OpenProject(folder.Path(), form, error));
+    EXPECT_FALSE(ReadProjectFile(folder.Path(), form, error));
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
 }
 

@@ -22,7 +22,7 @@ std::string Rendered(const MemoryProjectForm& form, const StarterTemplate& t, st
     std::vector<Finding> warnings;
     const bool nfo = std::string(t.name).find(".nfo") != std::string::npos;
     EXPECT_TRUE(RenderTemplate(t.name, nfo ? TemplateKind::Nfo : TemplateKind::Diz, t.bytes,
-                               ReadRenderInput(form, wrap), text, warnings, error))
+                               RenderInputFromProject(form, wrap), text, warnings, error))
         << error;
     return text;
 }
@@ -47,7 +47,7 @@ class ProjectMaker {
         form.SetText(FormItem::PackageTeam, Below(2) ? form.GetText(ReleaseField(kTeamNameLetter)) : Word());
         form.SetDate(DateTimeValue{static_cast<int>(1990 + Below(60)), static_cast<int>(1 + Below(12)),
                                    static_cast<int>(1 + Below(28))});
-        form.DeriveFileName();
+        form.UpdateFileName();
         return form;
     }
 
@@ -109,7 +109,7 @@ TEST(CliRecover, RendersTheFilledFileAgain) {
         // Read back as render reads it, not as recover holds it.
         MemoryProjectForm read;
         read.SetDatePicture(kPicture);
-        ASSERT_TRUE(OpenProjectBytes(ProjectFileText(recovered.form), read));
+        ASSERT_TRUE(ReadProjectBytes(ProjectFileText(recovered.form), read));
         EXPECT_EQ(Rendered(read, nfo, 69), request.nfo.filledBytes) << "seed " << seed;
         EXPECT_EQ(Rendered(read, diz, 69), request.diz.filledBytes) << "seed " << seed;
     }
@@ -137,7 +137,7 @@ TEST(CliRecover, NamesWhatTheTemplateDoesNotGive) {
     form.SetText(ReleaseField(kTeamNameLetter), "XYZ");
     form.SetText(FormItem::PackageTeam, "XYZ");
     form.SetText(ReleaseField('R'), "first\r\nsecond");
-    form.DeriveFileName();
+    form.UpdateFileName();
     const std::string filled = Rendered(form, {"t.nfo", nfo}, 69);
     const struct {
         const char* name;

@@ -15,7 +15,7 @@ namespace glyphwright::testing {
 bool UsesWesternCodePages();
 
 // A value table with the given letters set and every other entry empty.
-inline FieldTable Values(std::initializer_list<std::pair<char, std::string>> entries) {
+inline FieldTable Fields(std::initializer_list<std::pair<char, std::string>> entries) {
     FieldTable values;
     for (const auto& [letter, value] : entries)
         values[static_cast<std::size_t>(letter - 'A')] = value;

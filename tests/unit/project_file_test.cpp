@@ -36,8 +36,8 @@ public:
         return found != buttons.end() && found->second;
     }
     void SetButton(FormItem button, bool selected) override { buttons[button] = selected; }
-    void DeriveFileName() override {
-        texts[ReleaseField('Q')] = glyphwright::DeriveFileName(GetText(ReleaseField('A')), GetText(FormItem::Spacer));
+    void UpdateFileName() override {
+        texts[ReleaseField('Q')] = DeriveFileName(GetText(ReleaseField('A')), GetText(FormItem::Spacer));
     }
 
     std::map<FormItem, std::string> texts;
@@ -299,9 +299,6 @@ TEST(ProjectDialog, PresetsAndRules) {
     EXPECT_EQ(SaveProjectPresetName("Tool", "Crew"), "Tool-Crew");
     EXPECT_EQ(SaveProjectPresetName("", "Crew"), "-Crew");
     EXPECT_EQ(SaveProjectPresetName("", ""), "-");
-    EXPECT_TRUE(kOpenProjectDialog.fileMustExist);
-    EXPECT_FALSE(kSaveProjectDialog.fileMustExist);
-    EXPECT_TRUE(kSaveProjectDialog.confirmReplace);
 }
 
 TEST(ProjectsFolder, IsCreatedOnlyWhenMissing) {

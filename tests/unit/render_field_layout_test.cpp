@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExpandTextBlock, RepeatsSingleLineValuesOnEveryCopy) {
     Document document = {
-        SubstituteLine("|{A}   {R}    |", PlaceholderTags, testing::Values({{'A', "Tool"}}))};
+        SubstituteLine("|{A}   {R}    |", PlaceholderTags, testing::Fields({{'A', "Tool"}}))};
     ExpandTextBlock(document, "{R}", {"one", "two"});
     EXPECT_EQ(document, (Document{"|Tool  one    |", "|Tool  two    |"}));
 }

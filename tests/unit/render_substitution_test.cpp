@@ -8,7 +8,7 @@
 namespace glyphwright {
 namespace {
 
-using testing::Values;
+using testing::Fields;
 
 struct LineCase {
     const char* rule;
@@ -31,92 +31,92 @@ TEST_P(SubstituteLineTest, Renders) {
 INSTANTIATE_TEST_SUITE_P(
     Placement, SubstituteLineTest,
     ::testing::Values(
-        LineCase{"label, room to centre: still aligned", "Name:  {A}  |", Values({{'A', "Hello"}}),
+        LineCase{"label, room to centre: still aligned", "Name:  {A}  |", Fields({{'A', "Hello"}}),
                  "Name:  Hello|"},
-        LineCase{"label, room only after", "Name:{A}  |", Values({{'A', "Hello"}}), "Name:Hello|"},
-        LineCase{"label, too few blanks after", "Name: {A} |", Values({{'A', "Hello"}}),
+        LineCase{"label, room only after", "Name:{A}  |", Fields({{'A', "Hello"}}), "Name:Hello|"},
+        LineCase{"label, too few blanks after", "Name: {A} |", Fields({{'A', "Hello"}}),
                  "Name: {A} |"},
-        LineCase{"label, nothing after", "Name: {A}", Values({{'A', "Hello"}}), "Name: {A}"},
-        LineCase{"other line, centred", "|  {A}  |", Values({{'A', "Hello"}}), "| Hello |"},
+        LineCase{"label, nothing after", "Name: {A}", Fields({{'A', "Hello"}}), "Name: {A}"},
+        LineCase{"other line, centred", "|  {A}  |", Fields({{'A', "Hello"}}), "| Hello |"},
         LineCase{"other line, centred in a wide gap", "          {A}          ",
-                 Values({{'A', "Hello"}}), "         Hello         "},
-        LineCase{"other line, no blank before: aligned", "{A}          ", Values({{'A', "Hello"}}),
+                 Fields({{'A', "Hello"}}), "         Hello         "},
+        LineCase{"other line, no blank before: aligned", "{A}          ", Fields({{'A', "Hello"}}),
                  "Hello        "},
-        LineCase{"other line, fits neither", "| {A}|", Values({{'A', "Hello"}}), "| {A}|"},
+        LineCase{"other line, fits neither", "| {A}|", Fields({{'A', "Hello"}}), "| {A}|"},
         LineCase{"colon anywhere before makes a label", "Cracked: x {H}     |",
-                 Values({{'H', "Hello"}}), "Cracked: x Hello   |"},
-        LineCase{"no colon: centred", "Cracked  x {H}     |", Values({{'H', "Hello"}}),
+                 Fields({{'H', "Hello"}}), "Cracked: x Hello   |"},
+        LineCase{"no colon: centred", "Cracked  x {H}     |", Fields({{'H', "Hello"}}),
                  "Cracked  xHello    |"},
         LineCase{"a colon after the placeholder is no label", "| {A}  : |",
-                 Values({{'A', "Hello"}}), "|Hello : |"},
+                 Fields({{'A', "Hello"}}), "|Hello : |"},
         LineCase{"dots directly before: label for every occurrence", "Cracked..{H}   x {H}   |",
-                 Values({{'H', "Hello"}}), "Cracked..Hello x Hello |"},
-        LineCase{"dots then a blank: no label", "Cracked.. {H}     |", Values({{'H', "Hello"}}),
+                 Fields({{'H', "Hello"}}), "Cracked..Hello x Hello |"},
+        LineCase{"dots then a blank: no label", "Cracked.. {H}     |", Fields({{'H', "Hello"}}),
                  "Cracked..Hello    |"},
-        LineCase{"an odd blank goes after the value", "|{A}    |", Values({{'A', "Four"}}),
+        LineCase{"an odd blank goes after the value", "|{A}    |", Fields({{'A', "Four"}}),
                  "|Four   |"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, SubstituteLineTest,
     ::testing::Values(
-        LineCase{"empty value is three blanks on a label line", "Name: {A}", Values({}),
+        LineCase{"empty value is three blanks on a label line", "Name: {A}", Fields({}),
                  "Name:    "},
-        LineCase{"empty value is three blanks elsewhere", "|{A}|", Values({}), "|   |"},
-        LineCase{"three characters keep the length", "Name: {A} |", Values({{'A', "Foo"}}),
+        LineCase{"empty value is three blanks elsewhere", "|{A}|", Fields({}), "|   |"},
+        LineCase{"three characters keep the length", "Name: {A} |", Fields({{'A', "Foo"}}),
                  "Name: Foo |"},
-        LineCase{"two characters shorten by one", "x{A}y", Values({{'A', "ab"}}), "xaby"},
-        LineCase{"one character shortens by two", "x{A}y", Values({{'A', "a"}}), "xay"},
-        LineCase{"typed blanks count in the length", "x{A}y", Values({{'A', " ab"}}), "x aby"},
-        LineCase{"a tab is not a blank", "Name:\t{A}  |", Values({{'A', "Hello"}}),
+        LineCase{"two characters shorten by one", "x{A}y", Fields({{'A', "ab"}}), "xaby"},
+        LineCase{"one character shortens by two", "x{A}y", Fields({{'A', "a"}}), "xay"},
+        LineCase{"typed blanks count in the length", "x{A}y", Fields({{'A', " ab"}}), "x aby"},
+        LineCase{"a tab is not a blank", "Name:\t{A}  |", Fields({{'A', "Hello"}}),
                  "Name:\tHello|"},
-        LineCase{"a tab beside the placeholder gives no room", "\t{A}\t", Values({{'A', "Hello"}}),
+        LineCase{"a tab beside the placeholder gives no room", "\t{A}\t", Fields({{'A', "Hello"}}),
                  "\t{A}\t"}));
 
 INSTANTIATE_TEST_SUITE_P(
     WhatIsReplaced, SubstituteLineTest,
     ::testing::Values(
-        LineCase{"no brace group", "| plain line |", Values({{'A', "Hello"}}), "| plain line |"},
-        LineCase{"empty line", "", Values({{'A', "Hello"}}), ""},
+        LineCase{"no brace group", "| plain line |", Fields({{'A', "Hello"}}), "| plain line |"},
+        LineCase{"empty line", "", Fields({{'A', "Hello"}}), ""},
         LineCase{"lower-case placeholder passes the tests but stays", "Name: {a}   |",
-                 Values({{'A', "Hello"}}), "Name: {a}   |"},
-        LineCase{"other brace groups stay", "{R} {A} {#} {AB} {}", Values({{'A', "abc"}}),
+                 Fields({{'A', "Hello"}}), "Name: {a}   |"},
+        LineCase{"other brace groups stay", "{R} {A} {#} {AB} {}", Fields({{'A', "abc"}}),
                  "{R} abc {#} {AB} {}"},
-        LineCase{"both occurrences, each with room", "  {A}  |  {A}  |", Values({{'A', "Hello"}}),
+        LineCase{"both occurrences, each with room", "  {A}  |  {A}  |", Fields({{'A', "Hello"}}),
                  " Hello | Hello |"},
-        LineCase{"only the occurrence with room", "  {A}  |{A}|", Values({{'A', "Hello"}}),
+        LineCase{"only the occurrence with room", "  {A}  |{A}|", Fields({{'A', "Hello"}}),
                  " Hello |{A}|"},
-        LineCase{"{Q} is the last letter", "File: {Q}        |", Values({{'Q', "My.Tool-XYZ"}}),
+        LineCase{"{Q} is the last letter", "File: {Q}        |", Fields({{'Q', "My.Tool-XYZ"}}),
                  "File: My.Tool-XYZ|"},
         LineCase{"letters are filled A to Q, so a Name spelling a later placeholder is filled",
-                 "|{A}|", Values({{'A', "{B}"}, {'B', "Foo"}}), "|Foo|"},
+                 "|{A}|", Fields({{'A', "{B}"}, {'B', "Foo"}}), "|Foo|"},
         LineCase{"a one-byte value can close braces around it into a later placeholder", "{{A}}",
-                 Values({{'A', "B"}, {'B', "xyz"}}), "xyz"},
+                 Fields({{'A', "B"}, {'B', "xyz"}}), "xyz"},
         LineCase{"a short value moves what follows, later placeholders included",
-                 "{A}{A} {B}  |{C}|", Values({{'A', "ab"}, {'B', "Hello"}, {'C', "c"}}),
+                 "{A}{A} {B}  |{C}|", Fields({{'A', "ab"}, {'B', "Hello"}, {'C', "c"}}),
                  "ababHello |c|"}));
 
 // A value that brings back its own search text must not repeat the replacement for ever.
 INSTANTIATE_TEST_SUITE_P(
     SelfContainingValues, SubstituteLineTest,
     ::testing::Values(LineCase{"placeholder typed as its own value", "Name: {A}",
-                               Values({{'A', "{A}"}}), "Name: {A}"},
+                               Fields({{'A', "{A}"}}), "Name: {A}"},
                       LineCase{"placeholder typed as its value, repeated", "{A}{A}{A}",
-                               Values({{'A', "{A}"}}), "{A}{A}{A}"},
+                               Fields({{'A', "{A}"}}), "{A}{A}{A}"},
                       LineCase{"value equal to the centred search text", "  {A} |",
-                               Values({{'A', " {A} "}}), "  {A} |"},
+                               Fields({{'A', " {A} "}}), "  {A} |"},
                       LineCase{"value equal to the aligned search text", "x{A}    |",
-                               Values({{'A', "{A}  "}}), "x{A}    |"},
+                               Fields({{'A', "{A}  "}}), "x{A}    |"},
                       // Each placement searches on after what it inserted: the centred pass and
                       // then the aligned pass each place the value once.
                       LineCase{"value that re-forms its own search text", "{A}     |",
-                               Values({{'A', "x{A}"}}), "xx{A}   |"}));
+                               Fields({{'A', "x{A}"}}), "xx{A}   |"}));
 
 TEST(SubstituteLine, ConvertsValuesButNotTemplateBytes) {
     if (!testing::UsesWesternCodePages()) GTEST_SKIP() << "system code pages are not 1252/437";
     // 0xBA is a double vertical bar in the OEM template; as ANSI it would map to 0xA7.
-    EXPECT_EQ(SubstituteLine("\xBA {A} \xBA", PlaceholderTags, Values({{'A', "Caf\xE9"}})),
+    EXPECT_EQ(SubstituteLine("\xBA {A} \xBA", PlaceholderTags, Fields({{'A', "Caf\xE9"}})),
               "\xBA Caf\x82\xBA");
-    EXPECT_EQ(SubstituteLine("\xC9\xCD\xCD\xBB", PlaceholderTags, Values({})), "\xC9\xCD\xCD\xBB");
+    EXPECT_EQ(SubstituteLine("\xC9\xCD\xCD\xBB", PlaceholderTags, Fields({})), "\xC9\xCD\xCD\xBB");
 }
 
 TEST(SubstituteLine, EveryPlaceholderOnOneLine) {

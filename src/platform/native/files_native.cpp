@@ -37,17 +37,6 @@ class Descriptor {
     int fd_;
 };
 
-std::string ModulePath() {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (length < 0) return std::string();
-        if (static_cast<std::size_t>(length) < buffer.size())
-            return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Wildcard match without regard to ASCII case, as file names match on Windows.
@@ -111,23 +100,20 @@ FileStatus WriteThrough(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
+std::string ModulePath() {
+    std::vector<char> buffer(4096);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) return std::string();
+        if (static_cast<std::size_t>(length) < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 std::string SystemErrorText(int systemCode) { return std::strerror(systemCode); }
 
 int LastSystemError() { return errno; }
-
-std::string StartFolder() { return FolderPart(ModulePath()); }
-
-std::string ExecutableFileName() {
-    const std::string path = ModulePath();
-    return path.substr(FolderPart(path).size());
-}
-
-std::string ExecutableBaseName() {
-    std::string name = ExecutableFileName();
-    const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.resize(dot);
-    return name;
-}
 
 bool FileExists(const std::string& path) {
     struct stat info;

@@ -49,20 +49,6 @@ DWORD QuietAttributes(const std::string& path) {
     return GetFileAttributesW(WidePath(path).data());
 }
 
-// The executable's path in UTF-8: through the ANSI call a folder named outside the system code
-// page came back with '?' in it, and nothing beside the program could be found.
-std::string ModulePath() {
-    WideText path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return std::string();
-        // A full buffer means the name may have been cut; try again with more room.
-        if (length < path.size()) return Narrow(path.data(), static_cast<int>(length));
-        if (path.size() >= 32768) return std::string();
-        path.resize(path.size() * 2);
-    }
-}
-
 HANDLE OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
     return CreateFileW(WidePath(path).data(), access, share, nullptr, disposition,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -164,6 +150,20 @@ FileStatus WriteThrough(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
+// The executable's path in UTF-8: through the ANSI call a folder named outside the system code
+// page came back with '?' in it, and nothing beside the program could be found.
+std::string ModulePath() {
+    WideText path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return std::string();
+        // A full buffer means the name may have been cut; try again with more room.
+        if (length < path.size()) return Narrow(path.data(), static_cast<int>(length));
+        if (path.size() >= 32768) return std::string();
+        path.resize(path.size() * 2);
+    }
+}
+
 std::string SystemErrorText(int systemCode) {
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(
@@ -179,20 +179,6 @@ std::string SystemErrorText(int systemCode) {
 }
 
 int LastSystemError() { return static_cast<int>(GetLastError()); }
-
-std::string StartFolder() { return FolderPart(ModulePath()); }
-
-std::string ExecutableFileName() {
-    const std::string path = ModulePath();
-    return path.substr(FolderPart(path).size());
-}
-
-std::string ExecutableBaseName() {
-    std::string name = ExecutableFileName();
-    const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.resize(dot);
-    return name;
-}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = QuietAttributes(path);

@@ -1,11 +1,11 @@
-#include "app/release_record.h"
+#include "app/file_name_field.h"
 
 #include "app/main_window.h"
 #include "model/release_record.h"
 
 namespace glyphwright {
 
-void DeriveFileName(MainWindow& window) {
+void UpdateFileNameField(MainWindow& window) {
     window.SetField(kFileNameLetter, DeriveFileName(window.Field(kNameLetter), window.spacer->Text()));
 }
 
@@ -14,7 +14,7 @@ void RememberSpacer(MainWindow& window) {
     if (!current.empty()) window.state.rememberedSpacer = current;
 }
 
-void ReplaceSpacer(MainWindow& window) {
+void ReplaceSpacerInFileNameField(MainWindow& window) {
     const std::string fileName = window.Field(kFileNameLetter);
     const std::string newSpacer = window.spacer->Text();
     // Clearing the Spacer leaves {Q} alone: the next spacer typed replaces the last one.
