@@ -35,7 +35,7 @@ Finding Say(const std::string& file, std::size_t line, Severity severity, const 
 
 bool IsBlockLetter(char letter) { return IsTextBlock(letter); }
 bool IsLineLetter(char letter) { return IsPlaceholderLetter(letter) && !IsTextBlock(letter); }
-std::size_t Index(char letter) { return static_cast<std::size_t>(letter - kFirstPlaceholder); }
+std::size_t Index(char letter) { return LineValueIndex(letter); }
 
 // --- Code pages -----------------------------------------------------------------------------
 
@@ -89,7 +89,7 @@ struct Occurrence {
 // text blocks' "{R}".."{U}".
 std::vector<Occurrence> OccurrencesIn(std::string_view line, bool blocks) {
     std::vector<Occurrence> found;
-    detail::ForEachBraceGroup(line, [&](std::size_t at) {
+    ForEachBraceGroup(line, [&](std::size_t at) {
         const char letter = line[at + 1];
         if (IsLineLetter(letter) || (blocks && IsBlockLetter(letter))) found.push_back({at, letter});
     });
@@ -344,7 +344,7 @@ struct Candidates {
 std::size_t BlocksHeld(const std::string& line) {
     std::size_t held = 0;
     for (std::size_t b = 0; b < kTextBlockCount; ++b) {
-        if (detail::HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b]))) held |= std::size_t(1) << b;
+        if (HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b]))) held |= std::size_t(1) << b;
     }
     return held;
 }
@@ -469,7 +469,7 @@ class Recovery {
         for (std::size_t k = 0; k < chosen_.size(); ++k) {
             const Candidates& c = values_[k];
             if (!c.placed) {
-                chosen_[k] = c.seen ? PlaceholderTag(static_cast<char>(kFirstPlaceholder + k)) : std::string();
+                chosen_[k] = c.seen ? PlaceholderTag(kLineValueLetters[k]) : std::string();
                 continue;
             }
             int best = -1;
@@ -483,7 +483,7 @@ class Recovery {
         for (int sweep = 0; sweep < 2; ++sweep) {
             for (std::size_t k = 0; k < chosen_.size(); ++k) {
                 if (values_[k].votes.size() < 2) continue;
-                const std::string tag = PlaceholderTag(static_cast<char>(kFirstPlaceholder + k));
+                const std::string tag = PlaceholderTag(kLineValueLetters[k]);
                 int bestScore = -1;
                 std::string best = chosen_[k];
                 for (const auto& [value, votes] : values_[k].votes) {
