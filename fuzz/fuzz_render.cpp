@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
+#include "render/brace_groups.h"
 #include "render/document.h"
 #include "render/field_layout.h"
-#include "render/brace_groups.h"
 #include "render/text.h"
 #include "render_input.h"
 

@@ -27,8 +27,8 @@ public:
         auto found = choices_.find({letter, length});
         if (found != choices_.end()) return found->second;
         const std::string tag = PlaceholderTag(letter);
-        PlacementChoice choice =
-            IsTextBlock(letter) ? line_.TextBlockLine(tag, length) : line_.SingleLineValue(tag, length);
+        PlacementChoice choice = IsTextBlock(letter) ? line_.TextBlockLine(tag, length)
+                                                     : line_.SingleLineValue(tag, length);
         return choices_.emplace(std::make_pair(letter, length), std::move(choice)).first->second;
     }
 

@@ -91,7 +91,8 @@ std::vector<Occurrence> OccurrencesIn(std::string_view line, bool blocks) {
     std::vector<Occurrence> found;
     ForEachBraceGroup(line, [&](std::size_t at) {
         const char letter = line[at + 1];
-        if (IsLineLetter(letter) || (blocks && IsBlockLetter(letter))) found.push_back({at, letter});
+        if (IsLineLetter(letter) || (blocks && IsBlockLetter(letter)))
+            found.push_back({at, letter});
     });
     return found;
 }
@@ -344,7 +345,8 @@ struct Candidates {
 std::size_t BlocksHeld(const std::string& line) {
     std::size_t held = 0;
     for (std::size_t b = 0; b < kTextBlockCount; ++b) {
-        if (HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b]))) held |= std::size_t(1) << b;
+        if (HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b])))
+            held |= std::size_t(1) << b;
     }
     return held;
 }

@@ -23,11 +23,13 @@ constexpr bool LineValuesAreTheEngineTags() {
     if (kLineValueCount != std::size(kPlaceholderTagList)) return false;
     for (std::size_t i = 0; i < kLineValueCount; ++i) {
         const std::string_view tag = kPlaceholderTagList[i];
-        if (tag.size() != 3 || tag[0] != '{' || tag[1] != kLineValueLetters[i] || tag[2] != '}') return false;
+        if (tag.size() != 3 || tag[0] != '{' || tag[1] != kLineValueLetters[i] || tag[2] != '}')
+            return false;
     }
     return true;
 }
-static_assert(LineValuesAreTheEngineTags(), "the engine's tags are the table's single-line placeholders");
+static_assert(LineValuesAreTheEngineTags(),
+              "the engine's tags are the table's single-line placeholders");
 
 using TextBlockLines = std::array<std::vector<std::string>, kTextBlockCount>;
 

@@ -34,8 +34,9 @@ char AnsiLowerByte(char byte) {
 bool HoldsGroupIgnoringCase(std::string_view text, std::string_view placeholder) {
     const char letter = detail::AnsiLowerByte(placeholder[1]);
     bool found = false;
-    ForEachBraceGroup(
-        text, [&](std::size_t at) { found = found || detail::AnsiLowerByte(text[at + 1]) == letter; });
+    ForEachBraceGroup(text, [&](std::size_t at) {
+        found = found || detail::AnsiLowerByte(text[at + 1]) == letter;
+    });
     return found;
 }
 

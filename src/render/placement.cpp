@@ -60,7 +60,8 @@ bool IsLoweredLabelLine(std::string_view loweredLine, std::string_view searchTex
 
 }  // namespace detail
 
-PlacementLine::PlacementLine(std::string_view line) : line_(line), lowered_(detail::AnsiLowerCopy(line)) {}
+PlacementLine::PlacementLine(std::string_view line)
+    : line_(line), lowered_(detail::AnsiLowerCopy(line)) {}
 
 bool PlacementLine::IsLabelBefore(std::string_view searchText) const {
     return detail::IsLoweredLabelLine(lowered_, searchText);
@@ -73,17 +74,20 @@ bool PlacementLine::CentresTextBlockLine(std::string_view placeholder, std::size
     return column >= kCentreFirstColumn && column <= kCentreLastColumn;
 }
 
-PlacementChoice PlacementLine::TextBlockLine(std::string_view placeholder, std::size_t length) const {
+PlacementChoice PlacementLine::TextBlockLine(std::string_view placeholder,
+                                             std::size_t length) const {
     const bool label = IsLabelBefore(detail::CentredSearchText(placeholder, length));
     const bool centre = CentresTextBlockLine(placeholder, length);
     std::string searchText = centre ? detail::CentredSearchText(placeholder, length)
                                     : detail::AlignedSearchText(placeholder, length);
     // No fallback: a copy whose chosen search text is missing keeps its placeholder.
-    if (line_.find(searchText) == std::string_view::npos) return Choose(Placement::NotPlaced, label, {});
+    if (line_.find(searchText) == std::string_view::npos)
+        return Choose(Placement::NotPlaced, label, {});
     return Choose(centre ? Placement::Centred : Placement::Aligned, label, std::move(searchText));
 }
 
-PlacementChoice PlacementLine::SingleLineValue(std::string_view placeholder, std::size_t length) const {
+PlacementChoice PlacementLine::SingleLineValue(std::string_view placeholder,
+                                               std::size_t length) const {
     // The label marks before any occurrence of the bare placeholder, whatever the value's
     // length: the same test the substitution makes as it reads the line's brace groups.
     const LabelMarks marks(line_);
@@ -107,7 +111,8 @@ PlacementChoice PlaceTextBlockLine(std::string_view line, std::string_view place
 
 ValueRoom RoomAt(std::string_view line, std::size_t column) {
     const std::size_t before = BlanksBefore(line, column);
-    const std::size_t after = column + kTagWidth <= line.size() ? BlanksAfterPlaceholder(line, column) : 0;
+    const std::size_t after =
+        column + kTagWidth <= line.size() ? BlanksAfterPlaceholder(line, column) : 0;
     // Extra width e is split e div 2 before and the rest (the odd blank) after.
     std::size_t extra = 2 * std::min(before, after);
     if (after >= 1) extra = std::max(extra, 2 * std::min(before, after - 1) + 1);

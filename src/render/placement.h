@@ -83,7 +83,8 @@ class PlacementLine {
 };
 
 // PlacementLine(line).TextBlockLine(placeholder, length), for a single question.
-PlacementChoice PlaceTextBlockLine(std::string_view line, std::string_view placeholder, std::size_t length);
+PlacementChoice PlaceTextBlockLine(std::string_view line, std::string_view placeholder,
+                                   std::size_t length);
 
 namespace detail {
 

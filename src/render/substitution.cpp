@@ -63,7 +63,8 @@ class LetterIndex {
             byLowered[static_cast<unsigned char>(detail::AnsiLowerByte(tag[1]))] |= Bit(k);
         }
         for (std::size_t byte = 0; byte < 256; ++byte) {
-            lowered_[byte] = byLowered[static_cast<unsigned char>(detail::AnsiLowerByte(static_cast<char>(byte)))];
+            const char lowered = detail::AnsiLowerByte(static_cast<char>(byte));
+            lowered_[byte] = byLowered[static_cast<unsigned char>(lowered)];
         }
         usable_ = true;
     }
@@ -90,7 +91,6 @@ const LetterIndex& PlaceholderTagsIndex() {
     static const LetterIndex index(PlaceholderTags);
     return index;
 }
-
 
 // Where the placeholders' exact bytes stand in the text being rewritten, in text order, each
 // tag's occurrences chained so that its turn visits only them. Only these can be replaced, and
@@ -217,8 +217,8 @@ void Place(std::string& text, Occurrences& found, std::size_t tag, std::string_v
 // A value of two or more bytes without a brace can neither hold a brace group nor form one
 // with the bytes around it, so placing it moves the known occurrences at most. Any other value
 // goes the plain way, and the occurrences are looked for afresh once it has changed the text.
-std::string SubstitutePresentTags(const LetterIndex& index, std::string_view line, const FieldTable& tags,
-                                  const FieldTable& values) {
+std::string SubstitutePresentTags(const LetterIndex& index, std::string_view line,
+                                  const FieldTable& tags, const FieldTable& values) {
     LineFacts facts;
     ReadLine(index, line, facts);
     Occurrences& found = facts.exact;
@@ -253,7 +253,9 @@ std::string SubstitutePresentTags(const LetterIndex& index, std::string_view lin
 
 namespace detail {
 
-// The plain road, declared where it is compared with the fast path (fuzz/).
+// The plain road: every tag of the table tested against the line in turn. SubstituteLine takes
+// it for a table the letter index does not take; the fuzz target that holds the fast path to
+// it declares it for itself.
 std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values);
 
 std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values) {
@@ -285,7 +287,8 @@ std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, Fie
 
 std::string SubstituteLine(std::string_view line, const FieldTable& tags, FieldTable values) {
     // The program's own table is indexed once; any other is indexed for the call.
-    if (&tags == &PlaceholderTags) return SubstitutePresentTags(PlaceholderTagsIndex(), line, tags, values);
+    if (&tags == &PlaceholderTags)
+        return SubstitutePresentTags(PlaceholderTagsIndex(), line, tags, values);
     const LetterIndex index(tags);
     if (index.Usable()) return SubstitutePresentTags(index, line, tags, values);
     return detail::SubstituteEachTag(line, tags, std::move(values));

@@ -68,7 +68,8 @@ TEST(CliProject, StartsAsTheWindowStarts) {
     const FieldTable values = form.FieldValues();
     EXPECT_EQ(values[LineValueIndex('Q')], "A.B-");  // Spacer "." and Delimiter "-" by default
 #ifndef _WIN32
-    EXPECT_EQ(values[LineValueIndex('N')], "07.12.2024");  // the portable build's short date picture
+    // The portable build's short date picture.
+    EXPECT_EQ(values[LineValueIndex('N')], "07.12.2024");
 #endif
 }
 
