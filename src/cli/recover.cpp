@@ -35,7 +35,6 @@ Finding Say(const std::string& file, std::size_t line, Severity severity, const 
 
 bool IsBlockLetter(char letter) { return IsTextBlock(letter); }
 bool IsLineLetter(char letter) { return IsPlaceholderLetter(letter) && !IsTextBlock(letter); }
-std::size_t Index(char letter) { return LineValueIndex(letter); }
 
 // --- Code pages -----------------------------------------------------------------------------
 
@@ -452,7 +451,7 @@ class Recovery {
                     for (std::size_t o = 0; o < occurrences.size(); ++o) {
                         const char letter = occurrences[o].letter;
                         if (!IsLineLetter(letter)) continue;
-                        Candidates& c = values_[Index(letter)];
+                        Candidates& c = values_[LineValueIndex(letter)];
                         c.seen = true;
                         if (!readings[r][o]) continue;
                         c.placed = true;
@@ -517,14 +516,14 @@ class Recovery {
     void SetLineValues() {
         MemoryProjectForm& form = out_.form;
         for (const char letter : kLineValueLetters) {
-            const Candidates& c = values_[Index(letter)];
+            const Candidates& c = values_[LineValueIndex(letter)];
             if (c.seen && !c.placed) {
                 Note(Severity::Warning, "unseen",
                      PlaceholderTag(letter) + " stays in the file wherever it stands (its value had no room); "
                      "the value cannot be seen, and the placeholder itself, which renders the same, is written");
             }
             if (letter == kFileNameLetter || PlaceholderOf(letter).kind == PlaceholderKind::Date) continue;
-            form.SetText(ReleaseField(letter), chosen_[Index(letter)]);
+            form.SetText(ReleaseField(letter), chosen_[LineValueIndex(letter)]);
         }
         SetDate();
         SetFileName();
@@ -533,9 +532,9 @@ class Recovery {
     void SetDate() {
         for (const char l : kLineValueLetters) {
             if (PlaceholderOf(l).kind != PlaceholderKind::Date) continue;
-            const Candidates& c = values_[Index(l)];
+            const Candidates& c = values_[LineValueIndex(l)];
             if (!c.placed) return;
-            const std::string& text = chosen_[Index(l)];
+            const std::string& text = chosen_[LineValueIndex(l)];
             const std::string picture = request_.datePicture;
             if (const std::optional<DateTimeValue> date = ParseDateText(text, picture, platform::UserDateNames())) {
                 out_.form.SetDate(*date);
@@ -552,7 +551,7 @@ class Recovery {
     // the rest splits at the Team Name, else after a leading "-".
     void SetFileName() {
         MemoryProjectForm& form = out_.form;
-        const Candidates& q = values_[Index(kFileNameLetter)];
+        const Candidates& q = values_[LineValueIndex(kFileNameLetter)];
         if (q.seen && !q.placed) {
             // {Q} stayed wherever it stands, so the File Name was too long for every room:
             // a Package team of the placeholder, repeated past the widest line, keeps it so.
@@ -565,8 +564,8 @@ class Recovery {
             return;
         }
         if (!q.placed) return;
-        const std::string fileName = chosen_[Index(kFileNameLetter)];
-        const Candidates& a = values_[Index(kNameLetter)];
+        const std::string fileName = chosen_[LineValueIndex(kFileNameLetter)];
+        const Candidates& a = values_[LineValueIndex(kNameLetter)];
         std::string name = form.GetText(ReleaseField(kNameLetter));
         std::size_t used = 0;
         if (a.seen && !a.placed) return;  // the Name cannot be seen: nothing to split {Q} by
