@@ -173,7 +173,8 @@ std::string LargeTemplate(std::size_t lineCount) {
         }
         std::string line(1, kSide);
         for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
-            line += (k == 0 && i % 2 ? ":" : " ") + PlaceholderTags[(k + i) % 17] + "  ";
+            line += (k == 0 && i % 2 ? ":" : " ") +
+                    PlaceholderTags[(k + i) % PlaceholderTags.size()] + "  ";
         }
         lines.push_back(line + kSide);
     }
@@ -204,7 +205,8 @@ std::string LongLine(std::size_t bytes) {
     for (std::size_t i = 0; size < bytes; ++i) {
         std::string row(1, kSide);
         row += (i % 3 == 0) ? "  Label ..: " : "   ";
-        for (int k = 0; k < 4; ++k) row += PlaceholderTags[(i * 4 + k) % 17] + std::string(12, ' ');
+        for (int k = 0; k < 4; ++k)
+            row += PlaceholderTags[(i * 4 + k) % PlaceholderTags.size()] + std::string(12, ' ');
         row.resize(kWidth - 1, ' ');
         row += kSide;
         size += row.size() + 1;

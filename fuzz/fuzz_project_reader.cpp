@@ -35,8 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& lines : input.blocks) {
         if (lines.empty()) std::abort();  // a block always shows at least one line
     }
-    glyphwright::RenderNfo(kTemplate, input);
-    glyphwright::RenderDiz(kTemplate, input.lineValues);
+    glyphwright::Document nfo = glyphwright::ParseDocument(kTemplate);
+    glyphwright::RenderNfo(nfo, input);
+    glyphwright::Document diz = glyphwright::ParseDocument(kTemplate);
+    glyphwright::RenderDiz(diz, input.lineValues);
     CheckRequest request;
     request.project = &form;
     request.projectPath = "fuzz.gwp";

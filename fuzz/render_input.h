@@ -34,13 +34,14 @@ inline RenderInput SplitRenderInput(std::string_view data) {
     std::string_view head =
         cut == std::string_view::npos ? std::string_view() : data.substr(0, cut);
     input.templateBytes = cut == std::string_view::npos ? data : data.substr(cut + 2);
-    for (std::size_t field = 0; !head.empty() && field < 21; ++field) {
+    const std::size_t lineValues = input.values.size();
+    for (std::size_t field = 0; !head.empty() && field < lineValues + 4; ++field) {
         const std::size_t end = head.find('\x02');
         const std::string_view value = head.substr(0, end);
-        if (field < 17) {
+        if (field < lineValues) {
             input.values[field] = std::string(value);
         } else {
-            input.blocks[field - 17] = SplitBlock(value);
+            input.blocks[field - lineValues] = SplitBlock(value);
         }
         if (end == std::string_view::npos) break;
         head = head.substr(end + 1);

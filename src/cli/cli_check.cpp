@@ -95,7 +95,7 @@ void CheckSingleLineValues(const std::string& file, std::size_t lineNumber, cons
     tags.fill(kInactiveTag);
     std::string before = line;
     for (std::size_t k = 0; k < tags.size(); ++k) {
-        tags[k] = LineValueTags()[k];
+        tags[k] = PlaceholderTags[k];
         const std::string& tag = tags[k];
         // Only occurrences of its own tag are touched by a placeholder's turn (a value placed
         // earlier may have brought one in, so look at the line as it stands).
@@ -275,7 +275,7 @@ void CheckOneTemplate(const CheckRequest& request, const CheckedTemplate& checke
     // The template's lines are rendered where they stand, and the text blocks are laid in one
     // line at a time, each line dropped as its text is made: the rendering never stands in
     // memory twice, however large the template.
-    RenderDiz(lines, input.lineValues);
+    FillSingleLineValues(lines, input.lineValues);
     std::string text;
     text.reserve(checked.bytes.size() + 2 * lines.size());  // the size without text blocks
     if (checked.kind == TemplateKind::Nfo) {

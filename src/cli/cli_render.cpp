@@ -27,7 +27,7 @@ Finding Warn(const std::string& file, std::size_t line, std::size_t column, cons
 // Which of the single-line tags each line holds, one bit per tag, as the line comes in.
 std::vector<std::uint32_t> LineTags(const Document& document) {
     std::vector<std::uint32_t> held(document.size());
-    const FieldTable& tags = LineValueTags();
+    const FieldTable& tags = PlaceholderTags;
     for (std::size_t n = 0; n < document.size(); ++n) {
         if (document[n].find('{') == std::string::npos) continue;
         for (std::size_t k = 0; k < tags.size(); ++k) {
@@ -41,7 +41,7 @@ std::vector<std::uint32_t> LineTags(const Document& document) {
 // brought its own tag in, which says nothing about room).
 void WarnUnplacedValues(const std::string& file, const std::vector<std::uint32_t>& before,
                         const Document& after, const FieldTable& values, FindingList& warnings) {
-    const FieldTable& tags = LineValueTags();
+    const FieldTable& tags = PlaceholderTags;
     std::uint32_t brought = 0;
     for (std::size_t k = 0; k < tags.size(); ++k) {
         for (const std::string& value : values) {
@@ -149,7 +149,7 @@ class LaidSize {
   private:
     bool HoldsAnyTag(const std::string& line) const {
         for (const std::string& tag : tags_) {
-            if (detail::HoldsGroupIgnoringCase(line, tag)) return true;
+            if (HoldsGroupIgnoringCase(line, tag)) return true;
         }
         return false;
     }
@@ -187,7 +187,7 @@ class LaidSize {
     }
 
     bool Holds(const std::string& copy, std::size_t block) const {
-        return !copy.empty() && detail::HoldsGroupIgnoringCase(copy, tags_[block]);
+        return !copy.empty() && HoldsGroupIgnoringCase(copy, tags_[block]);
     }
 
     // Two characters or more and no brace, before and after the code-page conversion: such a
@@ -221,7 +221,7 @@ bool LaidTextBlocksFit(const Document& document, const TextBlockLines& blocks, s
 bool RenderNfoText(std::string_view templateBytes, const RenderInput& input, std::string& text,
                    std::string& error) {
     Document document = ParseDocument(templateBytes);
-    RenderDiz(document, input.lineValues);
+    FillSingleLineValues(document, input.lineValues);
     if (!LaidTextBlocksFit(document, input.blocks, error)) return false;
     LayTextBlocks(document, input.blocks);
     text = DocumentText(document);
@@ -236,7 +236,7 @@ bool RenderTemplate(const std::string& file, TemplateKind kind, std::string_view
         found.push_back(std::move(warning));
     Document document = ParseDocument(templateBytes);
     const std::vector<std::uint32_t> tagsBefore = LineTags(document);
-    RenderDiz(document, input.lineValues);
+    FillSingleLineValues(document, input.lineValues);
     WarnUnplacedValues(file, tagsBefore, document, input.lineValues, found);
     if (kind == TemplateKind::Nfo) {
         if (!LaidTextBlocksFit(document, input.blocks, error)) return false;

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "model/placeholder_table.h"
-#include "render/mask_match.h"
 #include "render/placement.h"
 
 namespace glyphwright::cli {
@@ -22,15 +21,14 @@ bool IsPlaceholderAt(std::string_view line, std::size_t i) {
 // holding the same placeholder many times asks once per length.
 class LinePlacements {
 public:
-    explicit LinePlacements(std::string_view line) : line_(line), lowered_(detail::AnsiLowerCopy(line)) {}
+    explicit LinePlacements(std::string_view line) : line_(line) {}
 
     const PlacementChoice& Choice(char letter, std::size_t length) {
         auto found = choices_.find({letter, length});
         if (found != choices_.end()) return found->second;
         const std::string tag = PlaceholderTag(letter);
-        PlacementChoice choice = IsTextBlock(letter)
-                                     ? detail::PlaceTextBlockLineLowered(line_, lowered_, tag, length)
-                                     : detail::PlaceFieldValueLowered(line_, lowered_, tag, length);
+        PlacementChoice choice = IsTextBlock(letter) ? line_.TextBlockLine(tag, length)
+                                                     : line_.SingleLineValue(tag, length);
         return choices_.emplace(std::make_pair(letter, length), std::move(choice)).first->second;
     }
 
@@ -43,8 +41,7 @@ public:
     }
 
 private:
-    std::string_view line_;
-    std::string lowered_;
+    const PlacementLine line_;
     std::map<std::pair<char, std::size_t>, PlacementChoice> choices_;
 };
 

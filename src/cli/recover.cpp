@@ -35,7 +35,6 @@ Finding Say(const std::string& file, std::size_t line, Severity severity, const 
 
 bool IsBlockLetter(char letter) { return IsTextBlock(letter); }
 bool IsLineLetter(char letter) { return IsPlaceholderLetter(letter) && !IsTextBlock(letter); }
-std::size_t Index(char letter) { return static_cast<std::size_t>(letter - kFirstPlaceholder); }
 
 // --- Code pages -----------------------------------------------------------------------------
 
@@ -89,9 +88,10 @@ struct Occurrence {
 // text blocks' "{R}".."{U}".
 std::vector<Occurrence> OccurrencesIn(std::string_view line, bool blocks) {
     std::vector<Occurrence> found;
-    detail::ForEachBraceGroup(line, [&](std::size_t at) {
+    ForEachBraceGroup(line, [&](std::size_t at) {
         const char letter = line[at + 1];
-        if (IsLineLetter(letter) || (blocks && IsBlockLetter(letter))) found.push_back({at, letter});
+        if (IsLineLetter(letter) || (blocks && IsBlockLetter(letter)))
+            found.push_back({at, letter});
     });
     return found;
 }
@@ -344,7 +344,8 @@ struct Candidates {
 std::size_t BlocksHeld(const std::string& line) {
     std::size_t held = 0;
     for (std::size_t b = 0; b < kTextBlockCount; ++b) {
-        if (detail::HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b]))) held |= std::size_t(1) << b;
+        if (HoldsGroupIgnoringCase(line, PlaceholderTag(kTextBlockLetters[b])))
+            held |= std::size_t(1) << b;
     }
     return held;
 }
@@ -450,7 +451,7 @@ class Recovery {
                     for (std::size_t o = 0; o < occurrences.size(); ++o) {
                         const char letter = occurrences[o].letter;
                         if (!IsLineLetter(letter)) continue;
-                        Candidates& c = values_[Index(letter)];
+                        Candidates& c = values_[LineValueIndex(letter)];
                         c.seen = true;
                         if (!readings[r][o]) continue;
                         c.placed = true;
@@ -469,7 +470,7 @@ class Recovery {
         for (std::size_t k = 0; k < chosen_.size(); ++k) {
             const Candidates& c = values_[k];
             if (!c.placed) {
-                chosen_[k] = c.seen ? PlaceholderTag(static_cast<char>(kFirstPlaceholder + k)) : std::string();
+                chosen_[k] = c.seen ? PlaceholderTag(kLineValueLetters[k]) : std::string();
                 continue;
             }
             int best = -1;
@@ -483,7 +484,7 @@ class Recovery {
         for (int sweep = 0; sweep < 2; ++sweep) {
             for (std::size_t k = 0; k < chosen_.size(); ++k) {
                 if (values_[k].votes.size() < 2) continue;
-                const std::string tag = PlaceholderTag(static_cast<char>(kFirstPlaceholder + k));
+                const std::string tag = PlaceholderTag(kLineValueLetters[k]);
                 int bestScore = -1;
                 std::string best = chosen_[k];
                 for (const auto& [value, votes] : values_[k].votes) {
@@ -515,14 +516,14 @@ class Recovery {
     void SetLineValues() {
         MemoryProjectForm& form = out_.form;
         for (const char letter : kLineValueLetters) {
-            const Candidates& c = values_[Index(letter)];
+            const Candidates& c = values_[LineValueIndex(letter)];
             if (c.seen && !c.placed) {
                 Note(Severity::Warning, "unseen",
                      PlaceholderTag(letter) + " stays in the file wherever it stands (its value had no room); "
                      "the value cannot be seen, and the placeholder itself, which renders the same, is written");
             }
             if (letter == kFileNameLetter || PlaceholderOf(letter).kind == PlaceholderKind::Date) continue;
-            form.SetText(ReleaseField(letter), chosen_[Index(letter)]);
+            form.SetText(ReleaseField(letter), chosen_[LineValueIndex(letter)]);
         }
         SetDate();
         SetFileName();
@@ -531,9 +532,9 @@ class Recovery {
     void SetDate() {
         for (const char l : kLineValueLetters) {
             if (PlaceholderOf(l).kind != PlaceholderKind::Date) continue;
-            const Candidates& c = values_[Index(l)];
+            const Candidates& c = values_[LineValueIndex(l)];
             if (!c.placed) return;
-            const std::string& text = chosen_[Index(l)];
+            const std::string& text = chosen_[LineValueIndex(l)];
             const std::string picture = request_.datePicture;
             if (const std::optional<DateTimeValue> date = ParseDateText(text, picture, platform::UserDateNames())) {
                 out_.form.SetDate(*date);
@@ -550,7 +551,7 @@ class Recovery {
     // the rest splits at the Team Name, else after a leading "-".
     void SetFileName() {
         MemoryProjectForm& form = out_.form;
-        const Candidates& q = values_[Index(kFileNameLetter)];
+        const Candidates& q = values_[LineValueIndex(kFileNameLetter)];
         if (q.seen && !q.placed) {
             // {Q} stayed wherever it stands, so the File Name was too long for every room:
             // a Package team of the placeholder, repeated past the widest line, keeps it so.
@@ -563,8 +564,8 @@ class Recovery {
             return;
         }
         if (!q.placed) return;
-        const std::string fileName = chosen_[Index(kFileNameLetter)];
-        const Candidates& a = values_[Index(kNameLetter)];
+        const std::string fileName = chosen_[LineValueIndex(kFileNameLetter)];
+        const Candidates& a = values_[LineValueIndex(kNameLetter)];
         std::string name = form.GetText(ReleaseField(kNameLetter));
         std::size_t used = 0;
         if (a.seen && !a.placed) return;  // the Name cannot be seen: nothing to split {Q} by

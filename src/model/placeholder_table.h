@@ -99,6 +99,15 @@ constexpr std::array<char, N> LettersWhere(bool textBlocks) {
 inline constexpr std::array<char, kLineValueCount> kLineValueLetters = LettersWhere<kLineValueCount>(false);
 inline constexpr std::array<char, kTextBlockCount> kTextBlockLetters = LettersWhere<kTextBlockCount>(true);
 
+// A single-line letter's place in kLineValueLetters, which is also its place in a rendering's
+// value table; kLineValueCount for any other letter.
+constexpr std::size_t LineValueIndex(char letter) {
+    for (std::size_t i = 0; i < kLineValueCount; ++i) {
+        if (kLineValueLetters[i] == letter) return i;
+    }
+    return kLineValueCount;
+}
+
 constexpr bool TableIsInLetterOrder() {
     for (std::size_t i = 0; i < kPlaceholderCount; ++i) {
         if (kPlaceholders[i].letter != static_cast<char>(kFirstPlaceholder + i)) return false;

@@ -7,21 +7,9 @@
 #include "render/field_layout.h"
 
 namespace glyphwright {
-namespace {
 
-void SubstituteEveryLine(Document& document, const FieldTable& lineValues) {
-    for (std::string& line : document) line = SubstituteLine(line, LineValueTags(), lineValues);
-}
-
-}  // namespace
-
-const FieldTable& LineValueTags() {
-    static const FieldTable tags = [] {
-        FieldTable made;
-        for (std::size_t i = 0; i < made.size(); ++i) made[i] = PlaceholderTag(kLineValueLetters[i]);
-        return made;
-    }();
-    return tags;
+void FillSingleLineValues(Document& document, const FieldTable& lineValues) {
+    for (std::string& line : document) line = SubstituteLine(line, PlaceholderTags, lineValues);
 }
 
 FieldTable ReadLineValues(const ProjectForm& form) {
@@ -48,11 +36,7 @@ TextBlockLines ReadTextBlocks(const std::function<std::vector<std::string>(char 
 }
 
 void RenderDiz(Document& document, const FieldTable& lineValues) {
-    SubstituteEveryLine(document, lineValues);
-}
-
-void LayTextBlocks(Document& document, const TextBlockLines& blocks) {
-    LayTextBlocksWithin(document, blocks, static_cast<std::size_t>(-1));
+    FillSingleLineValues(document, lineValues);
 }
 
 namespace {
@@ -106,8 +90,6 @@ class BoundedLaying {
     Document& laid_;
 };
 
-}  // namespace
-
 bool LayTextBlocksWithin(Document& document, const TextBlockLines& blocks, std::size_t byteLimit) {
     Document laid;
     laid.reserve(document.size());
@@ -117,6 +99,12 @@ bool LayTextBlocksWithin(Document& document, const TextBlockLines& blocks, std::
     }
     document = std::move(laid);
     return true;
+}
+
+}  // namespace
+
+void LayTextBlocks(Document& document, const TextBlockLines& blocks) {
+    LayTextBlocksWithin(document, blocks, static_cast<std::size_t>(-1));
 }
 
 namespace {
@@ -142,7 +130,7 @@ std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& 
         bool anyLater = false;
         for (std::size_t i = 0; i < blocks.size(); ++i) {
             const std::string tag = PlaceholderTag(kTextBlockLetters[i]);
-            if (!anyLater && !detail::HoldsGroupIgnoringCase(line, tag)) continue;
+            if (!anyLater && !HoldsGroupIgnoringCase(line, tag)) continue;
             copies = SaturatingProduct(copies, std::max<std::size_t>(blocks[i].size(), 1));
             anyLater = anyLater || MayBringPlaceholder(blocks[i]);
         }
@@ -153,25 +141,13 @@ std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& 
 }
 
 void RenderNfo(Document& document, const RenderInput& input) {
-    SubstituteEveryLine(document, input.lineValues);
+    FillSingleLineValues(document, input.lineValues);
     LayTextBlocks(document, input.blocks);
 }
 
 bool RenderNfoWithin(Document& document, const RenderInput& input, std::size_t byteLimit) {
-    SubstituteEveryLine(document, input.lineValues);
+    FillSingleLineValues(document, input.lineValues);
     return LayTextBlocksWithin(document, input.blocks, byteLimit);
-}
-
-Document RenderNfo(std::string_view templateBytes, const RenderInput& input) {
-    Document document = ParseDocument(templateBytes);
-    RenderNfo(document, input);
-    return document;
-}
-
-Document RenderDiz(std::string_view templateBytes, const FieldTable& lineValues) {
-    Document document = ParseDocument(templateBytes);
-    RenderDiz(document, lineValues);
-    return document;
 }
 
 }  // namespace glyphwright

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,19 @@
 
 namespace glyphwright {
 
-static_assert(kLineValueCount == std::tuple_size<FieldTable>::value,
-              "every single-line placeholder has its place in the engine's value table");
+// The engine takes the single-line values by its own tags, PlaceholderTags; the table's
+// single-line rows must be those tags in the same order.
+constexpr bool LineValuesAreTheEngineTags() {
+    if (kLineValueCount != std::size(kPlaceholderTagList)) return false;
+    for (std::size_t i = 0; i < kLineValueCount; ++i) {
+        const std::string_view tag = kPlaceholderTagList[i];
+        if (tag.size() != 3 || tag[0] != '{' || tag[1] != kLineValueLetters[i] || tag[2] != '}')
+            return false;
+    }
+    return true;
+}
+static_assert(LineValuesAreTheEngineTags(),
+              "the engine's tags are the table's single-line placeholders");
 
 using TextBlockLines = std::array<std::vector<std::string>, kTextBlockCount>;
 
@@ -27,9 +39,6 @@ struct RenderInput {
     TextBlockLines blocks;  // each block's lines as the user sees them (wrapped as shown)
 };
 
-// The single-line placeholders' tags, "{A}".."{Q}", in table order.
-const FieldTable& LineValueTags();
-
 // The single-line values as a rendering takes them: each field's text, the date as the picker
 // displays it, and File Name followed by Delimiter and the Package group's Team.
 FieldTable ReadLineValues(const ProjectForm& form);
@@ -37,21 +46,22 @@ FieldTable ReadLineValues(const ProjectForm& form);
 // The text blocks' lines, asked of the front end block by block by letter.
 TextBlockLines ReadTextBlocks(const std::function<std::vector<std::string>(char letter)>& linesOf);
 
-// Both passes over a document in place: a front end that keeps its last rendering when a
+// The single-line pass: every line's single-line placeholders filled. It is the whole of a
+// DIZ's rendering and the first of an NFO's two passes.
+void FillSingleLineValues(Document& document, const FieldTable& lineValues);
+
+// The renderings over a document in place: a front end that keeps its last rendering when a
 // template cannot be read renders that again.
 void RenderNfo(Document& document, const RenderInput& input);
 void RenderDiz(Document& document, const FieldTable& lineValues);
 
-// The NFO's second pass alone, on a document the single-line pass has been over.
+// The NFO's second pass alone, on a document FillSingleLineValues has been over.
 void LayTextBlocks(Document& document, const TextBlockLines& blocks);
 
-// The same, counting the bytes DocumentText will hold (each line and its CR LF) as the lines
-// are laid; false as soon as they pass `byteLimit`, and the document is then spoiled (render
-// into a copy to keep it). The count is of the real lines, so no rendering within the limit is
-// refused.
-bool LayTextBlocksWithin(Document& document, const TextBlockLines& blocks, std::size_t byteLimit);
-
-// Both passes, the second within the limit.
+// Both passes, the second counting the bytes DocumentText will hold (each line and its CR LF)
+// as the lines are laid; false as soon as they pass `byteLimit`, and the document is then
+// spoiled (render into a copy to keep it). The count is of the real lines, so no rendering
+// within the limit is refused.
 bool RenderNfoWithin(Document& document, const RenderInput& input, std::size_t byteLimit);
 
 // The most bytes DocumentText can hold after LayTextBlocks, worked out without laying anything
@@ -59,9 +69,5 @@ bool RenderNfoWithin(Document& document, const RenderInput& input, std::size_t b
 // every block it holds. A block line that could bring another placeholder in (a brace, or a
 // single character between braces) counts as holding every later block. Saturates at SIZE_MAX.
 std::size_t LaidTextBlocksBound(const Document& document, const TextBlockLines& blocks);
-
-// The same from a template's bytes.
-Document RenderNfo(std::string_view templateBytes, const RenderInput& input);
-Document RenderDiz(std::string_view templateBytes, const FieldTable& lineValues);
 
 }  // namespace glyphwright

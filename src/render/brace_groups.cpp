@@ -4,7 +4,8 @@
 
 #include "platform/codepage.h"
 
-namespace glyphwright::detail {
+namespace glyphwright {
+namespace detail {
 namespace {
 
 // Each byte is lowered on its own: in one call over all 256 a double-byte code page would read
@@ -28,12 +29,15 @@ char AnsiLowerByte(char byte) {
     return table[static_cast<unsigned char>(byte)];
 }
 
+}  // namespace detail
+
 bool HoldsGroupIgnoringCase(std::string_view text, std::string_view placeholder) {
-    const char letter = AnsiLowerByte(placeholder[1]);
+    const char letter = detail::AnsiLowerByte(placeholder[1]);
     bool found = false;
-    ForEachBraceGroup(
-        text, [&](std::size_t at) { found = found || AnsiLowerByte(text[at + 1]) == letter; });
+    ForEachBraceGroup(text, [&](std::size_t at) {
+        found = found || detail::AnsiLowerByte(text[at + 1]) == letter;
+    });
     return found;
 }
 
-}  // namespace glyphwright::detail
+}  // namespace glyphwright

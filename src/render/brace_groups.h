@@ -7,10 +7,13 @@
 #include <cstddef>
 #include <string_view>
 
-namespace glyphwright::detail {
+namespace glyphwright {
+namespace detail {
 
 // One byte in ANSI lower case, from a table of all 256 read off the platform on first use.
 char AnsiLowerByte(char byte);
+
+}  // namespace detail
 
 // Calls visit(position) for each place where a '{' is followed, one byte later, by a '}'.
 template <typename Visit>
@@ -27,4 +30,4 @@ void ForEachBraceGroup(std::string_view text, Visit&& visit) {
 // mask "*{x}*" answers, without lowering the text.
 bool HoldsGroupIgnoringCase(std::string_view text, std::string_view placeholder);
 
-}  // namespace glyphwright::detail
+}  // namespace glyphwright

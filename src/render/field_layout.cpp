@@ -11,33 +11,30 @@
 namespace glyphwright {
 namespace {
 
-// Whether a field line of a given width is centred on one template line. The answer depends on
-// the width alone, and a block's lines come in few widths, so each is worked out once.
+// Whether a text-block line of a given width is centred on one template line. The answer
+// depends on the width alone, and a block's lines come in few widths, so each is worked out once.
 class CentringRule {
   public:
     CentringRule(const std::string& templateLine, std::string_view placeholder)
-        : templateLine_(templateLine),
-          loweredLine_(detail::AnsiLowerCopy(templateLine)),
-          placeholder_(placeholder) {}
+        : line_(templateLine), placeholder_(placeholder) {}
 
     bool Centre(std::size_t width) {
         const auto known = byWidth_.find(width);
         if (known != byWidth_.end()) return known->second;
-        const bool centre = detail::CentresTextBlockLine(templateLine_, loweredLine_, placeholder_, width);
+        const bool centre = line_.CentresTextBlockLine(placeholder_, width);
         byWidth_.emplace(width, centre);
         return centre;
     }
 
   private:
-    const std::string& templateLine_;
-    const std::string loweredLine_;
+    const PlacementLine line_;
     const std::string_view placeholder_;
     std::unordered_map<std::size_t, bool> byWidth_;
 };
 
-std::string PlaceFieldLine(const std::string& templateLine, CentringRule& rule,
-                           std::string_view placeholder, std::string_view fieldLine) {
-    const std::string_view value = fieldLine.empty() ? detail::kEmptyValue : fieldLine;
+std::string LayBlockLineInto(const std::string& templateLine, CentringRule& rule,
+                             std::string_view placeholder, std::string_view blockLine) {
+    const std::string_view value = blockLine.empty() ? detail::kEmptyValue : blockLine;
     const std::string oem = detail::PlacedValue(value);
     const bool centre = rule.Centre(value.size());
     std::string copy = templateLine;
@@ -56,9 +53,9 @@ const std::vector<std::string>& OneEmptyLine() {
 }  // namespace
 
 TextBlockLayout::TextBlockLayout(std::string_view placeholder,
-                                 const std::vector<std::string>& fieldLines)
+                                 const std::vector<std::string>& blockLines)
     : placeholder_(placeholder),
-      lines_(fieldLines.empty() ? OneEmptyLine() : fieldLines),
+      lines_(blockLines.empty() ? OneEmptyLine() : blockLines),
       lowerMask_(detail::AnsiLowerCopy("*" + std::string(placeholder) + "*")),
       // The four text blocks' placeholders are brace groups: those are found without lowering
       // every line of the document.
@@ -68,7 +65,7 @@ TextBlockLayout::TextBlockLayout(std::string_view placeholder,
 bool TextBlockLayout::Holds(const std::string& line) const {
     // An empty placeholder matches no line: "**" would match every one.
     if (line.empty() || placeholder_.empty()) return false;
-    return isBraceGroup_ ? detail::HoldsGroupIgnoringCase(line, placeholder_)
+    return isBraceGroup_ ? HoldsGroupIgnoringCase(line, placeholder_)
                          : detail::MatchLoweredMask(detail::AnsiLowerCopy(line), lowerMask_);
 }
 
@@ -78,13 +75,13 @@ void TextBlockLayout::Expand(const std::string& line, Document& out) const {
         return;
     }
     CentringRule rule(line, placeholder_);
-    for (const std::string& fieldLine : lines_)
-        out.push_back(PlaceFieldLine(line, rule, placeholder_, fieldLine));
+    for (const std::string& blockLine : lines_)
+        out.push_back(LayBlockLineInto(line, rule, placeholder_, blockLine));
 }
 
 void ExpandTextBlock(Document& document, std::string_view placeholder,
-                     const std::vector<std::string>& fieldLines) {
-    const TextBlockLayout layout(placeholder, fieldLines);
+                     const std::vector<std::string>& blockLines) {
+    const TextBlockLayout layout(placeholder, blockLines);
     // Built afresh rather than inserting in place, which would move the rest of a long
     // document once per added line.
     Document expanded;

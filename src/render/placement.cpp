@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/brace_groups.h"
 #include "render/mask_match.h"
 #include "render/placed_value.h"
 #include "render/repeated_replacement.h"
@@ -11,6 +12,11 @@ namespace glyphwright {
 namespace {
 
 constexpr std::size_t kTagWidth = 3;
+
+// 1-based columns in which a text-block placeholder counts as standing in the middle of a
+// 79-column line.
+constexpr std::size_t kCentreFirstColumn = 31;
+constexpr std::size_t kCentreLastColumn = 49;
 
 std::size_t ValueWidth(std::size_t length) { return length == 0 ? detail::kEmptyValue.size() : length; }
 
@@ -27,12 +33,6 @@ bool Holds(std::string_view line, std::string_view searchText) {
 
 PlacementChoice Choose(Placement placement, bool labelLine, std::string searchText) {
     return PlacementChoice{placement, labelLine, std::move(searchText)};
-}
-
-std::size_t BlanksAfter(std::string_view line, std::size_t from) {
-    std::size_t count = 0;
-    while (from + count < line.size() && line[from + count] == ' ') ++count;
-    return count;
 }
 
 std::size_t BlanksBefore(std::string_view line, std::size_t column) {
@@ -58,51 +58,61 @@ bool IsLoweredLabelLine(std::string_view loweredLine, std::string_view searchTex
            MatchLoweredMask(loweredLine, LoweredMask("*..", searchText, "*"));
 }
 
-bool CentresTextBlockLine(std::string_view line, std::string_view loweredLine, std::string_view placeholder,
-                          std::size_t length) {
-    if (IsLoweredLabelLine(loweredLine, CentredSearchText(placeholder, length))) return false;
-    const std::size_t at = line.find(placeholder);
+}  // namespace detail
+
+PlacementLine::PlacementLine(std::string_view line)
+    : line_(line), lowered_(detail::AnsiLowerCopy(line)) {}
+
+bool PlacementLine::IsLabelBefore(std::string_view searchText) const {
+    return detail::IsLoweredLabelLine(lowered_, searchText);
+}
+
+bool PlacementLine::CentresTextBlockLine(std::string_view placeholder, std::size_t length) const {
+    if (IsLabelBefore(detail::CentredSearchText(placeholder, length))) return false;
+    const std::size_t at = line_.find(placeholder);
     const std::size_t column = at == std::string_view::npos ? 0 : at + 1;
     return column >= kCentreFirstColumn && column <= kCentreLastColumn;
 }
 
-PlacementChoice PlaceTextBlockLineLowered(std::string_view line, std::string_view loweredLine,
-                                          std::string_view placeholder, std::size_t length) {
-    const bool label = IsLoweredLabelLine(loweredLine, CentredSearchText(placeholder, length));
-    const bool centre = CentresTextBlockLine(line, loweredLine, placeholder, length);
-    std::string searchText =
-        centre ? CentredSearchText(placeholder, length) : AlignedSearchText(placeholder, length);
+PlacementChoice PlacementLine::TextBlockLine(std::string_view placeholder,
+                                             std::size_t length) const {
+    const bool label = IsLabelBefore(detail::CentredSearchText(placeholder, length));
+    const bool centre = CentresTextBlockLine(placeholder, length);
+    std::string searchText = centre ? detail::CentredSearchText(placeholder, length)
+                                    : detail::AlignedSearchText(placeholder, length);
     // No fallback: a copy whose chosen search text is missing keeps its placeholder.
-    if (line.find(searchText) == std::string_view::npos) return Choose(Placement::NotPlaced, label, {});
+    if (line_.find(searchText) == std::string_view::npos)
+        return Choose(Placement::NotPlaced, label, {});
     return Choose(centre ? Placement::Centred : Placement::Aligned, label, std::move(searchText));
 }
 
-PlacementChoice PlaceFieldValueLowered(std::string_view line, std::string_view loweredLine,
-                                       std::string_view placeholder, std::size_t length) {
-    // A single-line value's label test looks at the bare placeholder, whatever its length.
-    const bool label = IsLoweredLabelLine(loweredLine, placeholder);
+PlacementChoice PlacementLine::SingleLineValue(std::string_view placeholder,
+                                               std::size_t length) const {
+    // The label marks before any occurrence of the bare placeholder, whatever the value's
+    // length: the same test the substitution makes as it reads the line's brace groups.
+    const LabelMarks marks(line_);
+    const char letter = detail::AnsiLowerByte(placeholder[1]);
+    bool label = false;
+    ForEachBraceGroup(line_, [&](std::size_t at) {
+        label = label || (detail::AnsiLowerByte(line_[at + 1]) == letter && marks.Before(at));
+    });
     if (!label) {
-        std::string centred = CentredSearchText(placeholder, length);
-        if (Holds(line, centred)) return Choose(Placement::Centred, false, std::move(centred));
+        std::string centred = detail::CentredSearchText(placeholder, length);
+        if (Holds(line_, centred)) return Choose(Placement::Centred, false, std::move(centred));
     }
-    std::string aligned = AlignedSearchText(placeholder, length);
-    if (Holds(line, aligned)) return Choose(Placement::Aligned, label, std::move(aligned));
+    std::string aligned = detail::AlignedSearchText(placeholder, length);
+    if (Holds(line_, aligned)) return Choose(Placement::Aligned, label, std::move(aligned));
     return Choose(Placement::NotPlaced, label, {});
 }
 
-}  // namespace detail
-
-PlacementChoice PlaceFieldValue(std::string_view line, std::string_view placeholder, std::size_t length) {
-    return detail::PlaceFieldValueLowered(line, detail::AnsiLowerCopy(line), placeholder, length);
-}
-
 PlacementChoice PlaceTextBlockLine(std::string_view line, std::string_view placeholder, std::size_t length) {
-    return detail::PlaceTextBlockLineLowered(line, detail::AnsiLowerCopy(line), placeholder, length);
+    return PlacementLine(line).TextBlockLine(placeholder, length);
 }
 
 ValueRoom RoomAt(std::string_view line, std::size_t column) {
     const std::size_t before = BlanksBefore(line, column);
-    const std::size_t after = BlanksAfter(line, column + kTagWidth);
+    const std::size_t after =
+        column + kTagWidth <= line.size() ? BlanksAfterPlaceholder(line, column) : 0;
     // Extra width e is split e div 2 before and the rest (the odd blank) after.
     std::size_t extra = 2 * std::min(before, after);
     if (after >= 1) extra = std::max(extra, 2 * std::min(before, after - 1) + 1);

@@ -14,10 +14,11 @@
 
 namespace glyphwright {
 
-const FieldTable PlaceholderTags = {
-    "{A}", "{B}", "{C}", "{D}", "{E}", "{F}", "{G}", "{H}", "{I}",
-    "{J}", "{K}", "{L}", "{M}", "{N}", "{O}", "{P}", "{Q}",
-};
+const FieldTable PlaceholderTags = [] {
+    FieldTable tags;
+    for (std::size_t k = 0; k < tags.size(); ++k) tags[k] = std::string(kPlaceholderTagList[k]);
+    return tags;
+}();
 
 namespace {
 
@@ -31,32 +32,65 @@ bool ReplaceWherePresent(std::string& text, std::string_view search, std::string
     return true;
 }
 
-// --- The fast path for PlaceholderTags ---------------------------------------------------------
+// --- The fast path for tables of brace groups ---------------------------------------------
 
-using TagSet = std::uint32_t;  // bit k stands for PlaceholderTags[k]
+constexpr std::size_t kFieldCount = std::tuple_size<FieldTable>::value;
+
+using TagSet = std::uint32_t;  // bit k stands for the table's tag k
+static_assert(kFieldCount <= 32, "a tag set holds a bit for every tag of the table");
 
 constexpr TagSet Bit(std::size_t k) { return TagSet{1} << k; }
 
-// For each byte, the tags whose letter it is in ANSI lower case: the letter of an occurrence
-// as the line tests see it.
-struct LetterTable {
-    TagSet tags[256] = {};
-    LetterTable() {
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// Which tag a brace group's letter names, read off the tags themselves. A table qualifies when
+// every tag is a brace group of its own letter whose letter is no mask wildcard and no brace:
+// then an occurrence of one tag can overlap no other, and the mask tests of each tag come down
+// to the questions the fast path asks of each brace group. Any other table goes the plain way.
+class LetterIndex {
+  public:
+    explicit LetterIndex(const FieldTable& tags) {
+        std::fill(std::begin(exact_), std::end(exact_), static_cast<std::uint8_t>(kFieldCount));
+        TagSet byLowered[256] = {};
+        for (std::size_t k = 0; k < tags.size(); ++k) {
+            const std::string& tag = tags[k];
+            if (tag.size() != 3 || tag[0] != '{' || tag[2] != '}') return;
+            const auto letter = static_cast<unsigned char>(tag[1]);
+            if (std::string_view("{}*?").find(tag[1]) != std::string_view::npos ||
+                exact_[letter] != kFieldCount)
+                return;
+            exact_[letter] = static_cast<std::uint8_t>(k);
+            byLowered[static_cast<unsigned char>(detail::AnsiLowerByte(tag[1]))] |= Bit(k);
+        }
         for (std::size_t byte = 0; byte < 256; ++byte) {
             const char lowered = detail::AnsiLowerByte(static_cast<char>(byte));
-            for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
-                if (lowered == detail::AnsiLowerByte(PlaceholderTags[k][1])) tags[byte] |= Bit(k);
-            }
+            lowered_[byte] = byLowered[static_cast<unsigned char>(lowered)];
         }
+        usable_ = true;
     }
+
+    bool Usable() const { return usable_; }
+
+    // The tag whose letter this is exactly, or kNone.
+    std::size_t Exact(char letter) const {
+        const std::size_t tag = exact_[static_cast<unsigned char>(letter)];
+        return tag == kFieldCount ? kNone : tag;
+    }
+
+    // The tags whose letter this is in ANSI lower case: the letter of an occurrence as the
+    // line tests see it.
+    TagSet Lowered(char letter) const { return lowered_[static_cast<unsigned char>(letter)]; }
+
+  private:
+    std::uint8_t exact_[256];
+    TagSet lowered_[256] = {};
+    bool usable_ = false;
 };
 
-const LetterTable& Letters() {
-    static const LetterTable table;
-    return table;
+const LetterIndex& PlaceholderTagsIndex() {
+    static const LetterIndex index(PlaceholderTags);
+    return index;
 }
-
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // Where the placeholders' exact bytes stand in the text being rewritten, in text order, each
 // tag's occurrences chained so that its turn visits only them. Only these can be replaced, and
@@ -70,8 +104,8 @@ struct Occurrence {
 
 struct Occurrences {
     std::vector<Occurrence> list;
-    std::size_t first[17];
-    std::size_t last[17];
+    std::size_t first[kFieldCount];
+    std::size_t last[kFieldCount];
 
     Occurrences() { Clear(); }
     void Clear() {
@@ -79,10 +113,9 @@ struct Occurrences {
         std::fill(std::begin(first), std::end(first), kNone);
         std::fill(std::begin(last), std::end(last), kNone);
     }
-    void NoteIfTag(std::string_view text, std::size_t at) {
-        const char letter = text[at + 1];
-        if (letter < 'A' || letter > 'Q') return;
-        const std::size_t tag = static_cast<std::size_t>(letter - 'A');
+    void NoteIfTag(const LetterIndex& letters, std::string_view text, std::size_t at) {
+        const std::size_t tag = letters.Exact(text[at + 1]);
+        if (tag == kNone) return;
         const std::size_t index = list.size();
         list.push_back({at, tag});
         (last[tag] == kNone ? first[tag] : list[last[tag]].next) = index;
@@ -96,9 +129,9 @@ struct Occurrences {
     }
 };
 
-void FindTags(std::string_view text, Occurrences& found) {
+void FindTags(const LetterIndex& index, std::string_view text, Occurrences& found) {
     found.Clear();
-    detail::ForEachBraceGroup(text, [&](std::size_t at) { found.NoteIfTag(text, at); });
+    ForEachBraceGroup(text, [&](std::size_t at) { found.NoteIfTag(index, text, at); });
 }
 
 // The one pass over the line's brace groups: where the tags stand, and what the mask tests of
@@ -109,23 +142,19 @@ struct LineFacts {
     Occurrences exact;
     TagSet occurs = 0;
     TagSet label = 0;
-    std::size_t blanksAfter[17] = {};  // the most blanks after one occurrence
+    std::size_t blanksAfter[kFieldCount] = {};  // the most blanks after one occurrence
 };
 
-void ReadLine(std::string_view line, LineFacts& facts) {
-    const std::size_t colon = line.find(':');
-    const LetterTable& letters = Letters();
-    detail::ForEachBraceGroup(line, [&](std::size_t at) {
-        facts.exact.NoteIfTag(line, at);
-        const TagSet tags = letters.tags[static_cast<unsigned char>(line[at + 1])];
+void ReadLine(const LetterIndex& index, std::string_view line, LineFacts& facts) {
+    const LabelMarks marks(line);
+    ForEachBraceGroup(line, [&](std::size_t at) {
+        facts.exact.NoteIfTag(index, line, at);
+        const TagSet tags = index.Lowered(line[at + 1]);
         if (tags == 0) return;
-        const bool label = (colon != std::string_view::npos && colon < at) ||
-                           (at >= 2 && line[at - 1] == '.' && line[at - 2] == '.');
-        const std::size_t end = line.find_first_not_of(' ', at + 3);
-        const std::size_t blanks = (end == std::string_view::npos ? line.size() : end) - (at + 3);
+        const std::size_t blanks = BlanksAfterPlaceholder(line, at);
         facts.occurs |= tags;
-        if (label) facts.label |= tags;
-        for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+        if (marks.Before(at)) facts.label |= tags;
+        for (std::size_t k = 0; k < kFieldCount; ++k) {
             if ((tags & Bit(k)) && blanks > facts.blanksAfter[k]) facts.blanksAfter[k] = blanks;
         }
     });
@@ -188,16 +217,17 @@ void Place(std::string& text, Occurrences& found, std::size_t tag, std::string_v
 // A value of two or more bytes without a brace can neither hold a brace group nor form one
 // with the bytes around it, so placing it moves the known occurrences at most. Any other value
 // goes the plain way, and the occurrences are looked for afresh once it has changed the text.
-std::string SubstitutePresentTags(std::string_view line, const FieldTable& values) {
+std::string SubstitutePresentTags(const LetterIndex& index, std::string_view line,
+                                  const FieldTable& tags, const FieldTable& values) {
     LineFacts facts;
-    ReadLine(line, facts);
+    ReadLine(index, line, facts);
     Occurrences& found = facts.exact;
     if (found.list.empty()) return std::string(line);
 
     std::string result(line);
-    for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+    for (std::size_t k = 0; k < kFieldCount; ++k) {
         if (!found.Holds(k)) continue;
-        const std::string_view tag = PlaceholderTags[k];
+        const std::string_view tag = tags[k];
         const std::string_view value = values[k].empty() ? detail::kEmptyValue : values[k];
         const std::string oem = detail::PlacedValue(value);
         const std::size_t width = value.size();
@@ -214,7 +244,7 @@ std::string SubstitutePresentTags(std::string_view line, const FieldTable& value
         bool replaced = false;
         if (centre) replaced |= ReplaceWherePresent(result, PadCenter(tag, width), oem);
         if (align) replaced |= ReplaceWherePresent(result, PadRight(tag, width), oem);
-        if (replaced) FindTags(result, found);
+        if (replaced) FindTags(index, result, found);
     }
     return result;
 }
@@ -222,6 +252,11 @@ std::string SubstitutePresentTags(std::string_view line, const FieldTable& value
 }  // namespace
 
 namespace detail {
+
+// The plain road: every tag of the table tested against the line in turn. SubstituteLine takes
+// it for a table the letter index does not take; the fuzz target that holds the fast path to
+// it declares it for itself.
+std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values);
 
 std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values) {
     if (!MatchMask(line, kBraceGroupMask)) return std::string(line);
@@ -251,8 +286,11 @@ std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, Fie
 }  // namespace detail
 
 std::string SubstituteLine(std::string_view line, const FieldTable& tags, FieldTable values) {
-    if (&tags == &PlaceholderTags || tags == PlaceholderTags)
-        return SubstitutePresentTags(line, values);
+    // The program's own table is indexed once; any other is indexed for the call.
+    if (&tags == &PlaceholderTags)
+        return SubstitutePresentTags(PlaceholderTagsIndex(), line, tags, values);
+    const LetterIndex index(tags);
+    if (index.Usable()) return SubstitutePresentTags(index, line, tags, values);
     return detail::SubstituteEachTag(line, tags, std::move(values));
 }
 

@@ -4,14 +4,23 @@
 // the line to the right.
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 namespace glyphwright {
 
-using FieldTable = std::array<std::string, 17>;
+// The engine's own tags in the order their values are taken. Everything sized by the number of
+// single-line values (the tables below, the substitution's index) is sized from this list.
+inline constexpr std::string_view kPlaceholderTagList[] = {
+    "{A}", "{B}", "{C}", "{D}", "{E}", "{F}", "{G}", "{H}", "{I}",
+    "{J}", "{K}", "{L}", "{M}", "{N}", "{O}", "{P}", "{Q}",
+};
 
-// "{A}", "{B}", ... "{Q}" in letter order.
+using FieldTable = std::array<std::string, std::size(kPlaceholderTagList)>;
+
+// kPlaceholderTagList as a table of tags.
 extern const FieldTable PlaceholderTags;
 
 // Rewrites one template line (without its line break). Values are in the ANSI code page and are
@@ -19,14 +28,5 @@ extern const FieldTable PlaceholderTags;
 // value stands for three blanks. The values are taken by value so that nothing done to them
 // reaches the caller's table.
 std::string SubstituteLine(std::string_view line, const FieldTable& tags, FieldTable values);
-
-namespace detail {
-
-// The same rewriting done the plain way: every tag of the table tested against the line in
-// turn. SubstituteLine takes this road for any table other than PlaceholderTags; for that one it
-// first finds which placeholders the line holds and gives the same bytes faster.
-std::string SubstituteEachTag(std::string_view line, const FieldTable& tags, FieldTable values);
-
-}  // namespace detail
 
 }  // namespace glyphwright

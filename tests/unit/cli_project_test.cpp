@@ -54,7 +54,7 @@ TEST(CliProject, ReadsWithThePlatformRules) {
     EXPECT_EQ(form.GetText(ReleaseField('U')), "  hi  ");
 
     const FieldTable values = ReadLineValues(form);
-    EXPECT_EQ(values['Q' - 'A'], "My-Tool_GRP");  // File Name, Delimiter, Team
+    EXPECT_EQ(values[LineValueIndex('Q')], "My-Tool_GRP");  // File Name, Delimiter, Team
     EXPECT_EQ(WrapTextBlocks(form, 70)[0], (std::vector<std::string>{"one", "two", "", ""}));
 }
 
@@ -66,9 +66,10 @@ TEST(CliProject, StartsAsTheWindowStarts) {
     std::string error;
     ASSERT_TRUE(ReadProjectFile(path, form, error)) << error;
     const FieldTable values = ReadLineValues(form);
-    EXPECT_EQ(values['Q' - 'A'], "A.B-");  // Spacer "." and Delimiter "-" by default
+    EXPECT_EQ(values[LineValueIndex('Q')], "A.B-");  // Spacer "." and Delimiter "-" by default
 #ifndef _WIN32
-    EXPECT_EQ(values['N' - 'A'], "07.12.2024");  // the portable build's short date picture
+    // The portable build's short date picture.
+    EXPECT_EQ(values[LineValueIndex('N')], "07.12.2024");
 #endif
 }
 

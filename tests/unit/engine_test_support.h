@@ -14,11 +14,15 @@ namespace glyphwright::testing {
 // never see <windows.h> and its macros.
 bool UsesWesternCodePages();
 
-// A value table with the given letters set and every other entry empty.
+// A value table with the given letters set and every other entry empty: each value goes where
+// the engine's tag of that letter stands.
 inline FieldTable Fields(std::initializer_list<std::pair<char, std::string>> entries) {
     FieldTable values;
-    for (const auto& [letter, value] : entries)
-        values[static_cast<std::size_t>(letter - 'A')] = value;
+    for (const auto& [letter, value] : entries) {
+        for (std::size_t k = 0; k < PlaceholderTags.size(); ++k) {
+            if (PlaceholderTags[k][1] == letter) values[k] = value;
+        }
+    }
     return values;
 }
 

@@ -31,7 +31,9 @@ TEST(RenderNfoWithin, RefusesOnlyWhatPassesTheLimit) {
         RenderInput input;
         input.blocks[0] = c.description;
         input.blocks[1] = c.install;
-        const std::string unbounded = DocumentText(RenderNfo(c.templateText, input));
+        Document whole = ParseDocument(c.templateText);
+        RenderNfo(whole, input);
+        const std::string unbounded = DocumentText(whole);
 
         Document exact = ParseDocument(c.templateText);
         ASSERT_TRUE(RenderNfoWithin(exact, input, unbounded.size()));

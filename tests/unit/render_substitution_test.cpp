@@ -132,5 +132,25 @@ TEST(SubstituteLine, EveryPlaceholderOnOneLine) {
     EXPECT_EQ(SubstituteLine(":" + line, PlaceholderTags, values), ":" + expected);
 }
 
+// The engine indexes whatever table it is given by the tags' own letters: the program's tags
+// in reverse order, with the values reversed alongside, render as the program's table does.
+TEST(SubstituteLine, AnotherTableIsIndexedByItsOwnLetters) {
+    const std::size_t n = PlaceholderTags.size();
+    const FieldTable values =
+        Fields({{'A', "Tool"}, {'B', "x"}, {'C', "a much longer value"}, {'P', "ab"}});
+    FieldTable tags, reversedValues;
+    for (std::size_t k = 0; k < n; ++k) {
+        tags[k] = PlaceholderTags[n - 1 - k];
+        reversedValues[k] = values[n - 1 - k];
+    }
+    for (const std::string line :
+         {"Name: {A}     {P}   |", "|   {B}   {c}   {C}                    |", "..{P}  {A}    {Q}",
+          "{A}{B}{P}"}) {
+        EXPECT_EQ(SubstituteLine(line, tags, reversedValues),
+                  SubstituteLine(line, PlaceholderTags, values))
+            << line;
+    }
+}
+
 }  // namespace
 }  // namespace glyphwright
