@@ -2,6 +2,8 @@
 // Control and command identifiers of the main window. The GUI test driver finds controls by
 // these numbers, so they are part of the program's outside contract: never renumber.
 
+#include "model/form_item.h"
+
 namespace glyphwright::ids {
 
 // Menu commands, one per item.
@@ -17,18 +19,21 @@ enum Command : int {
     kCmdViewDiz = 302,
 };
 
-// Release fields {A}..{U}: kFieldA + letter index ('A' -> 0 ... 'U' -> 20).
+// Release fields: kFieldA + the field's row in the placeholder table.
 constexpr int kFieldA = 1000;
-constexpr int FieldId(char letter) { return kFieldA + (letter - 'A'); }
+constexpr int FieldId(char letter) { return kFieldA + static_cast<int>(ReleaseField(letter)); }
+
+// Each archiver's radio button and options field: the first + the archiver's row in its table.
+constexpr int kArchiverButton0 = 1033;
+constexpr int kArchiverOptions0 = 1035;
+constexpr int ArchiverButtonId(Archiver archiver) { return kArchiverButton0 + static_cast<int>(archiver); }
+constexpr int ArchiverOptionsId(Archiver archiver) { return kArchiverOptions0 + static_cast<int>(archiver); }
 
 enum Control : int {
     kDelimiter = 1030,
     kPackageTeam = 1031,
     kSpacer = 1032,
-    kWinRarButton = 1033,
-    kSevenZipButton = 1034,
-    kWinRarOptions = 1035,
-    kSevenZipOptions = 1036,
+    // 1033.. the archivers' buttons, 1035.. their options fields (above)
 
     kNfoTemplateBox = 1040,
     kDizTemplateBox = 1041,
@@ -55,5 +60,12 @@ enum Control : int {
 
     kFirstLabel = 1300,  // labels are numbered from here in creation order
 };
+
+static_assert(kFieldA + static_cast<int>(kPlaceholderCount) <= kDelimiter, "the fields' ids run into the next");
+// Two archivers fill the buttons' run; a third one's controls need a free run of ids, as the
+// numbers of the first two stay what they are.
+static_assert(kArchiverButton0 + static_cast<int>(kArchiverCount) <= kArchiverOptions0 &&
+                  kArchiverOptions0 + static_cast<int>(kArchiverCount) <= kNfoTemplateBox,
+              "the archivers' ids run into the next");
 
 }  // namespace glyphwright::ids

@@ -1,5 +1,8 @@
 #include "model/configuration.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "model/line_breaks.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
@@ -32,17 +35,24 @@ std::string ConfigurationPath(std::string_view startFolder, std::string_view exe
 }
 
 const std::vector<ListSection>& ListSections() {
-    static const std::vector<ListSection> sections = {
-        {"TEAM", {ReleaseField('F'), FormItem::PackageTeam}},
-        {"MEMBERS",
-         {ReleaseField('G'), ReleaseField('H'), ReleaseField('K'), ReleaseField('I'), ReleaseField('J')}},
-        {"RELEASE TYPE", {ReleaseField('L')}},
-        {"PROTECTION", {ReleaseField('M')}},
-        {"OS TYPE", {ReleaseField('P')}},
-        {"LANGUAGE", {ReleaseField('D')}},
-        {"PROGRAM TYPE", {ReleaseField('E')}},
-        {"RELEASE SIZE", {ReleaseField('O')}},
-    };
+    static const std::vector<ListSection> sections = [] {
+        std::vector<const Placeholder*> fed;
+        for (const Placeholder& field : kPlaceholders) {
+            if (field.listSection) fed.push_back(&field);
+        }
+        std::stable_sort(fed.begin(), fed.end(),
+                         [](const Placeholder* a, const Placeholder* b) { return a->listRank < b->listRank; });
+        std::vector<ListSection> made;
+        for (const Placeholder* field : fed) {
+            if (made.empty() || std::strcmp(made.back().section, field->listSection) != 0) {
+                made.push_back({field->listSection, {}});
+            }
+            made.back().dropDowns.push_back(ReleaseField(field->letter));
+            // The Package group's Team offers the same names as the team's own field.
+            if (field->letter == kTeamNameLetter) made.back().dropDowns.push_back(FormItem::PackageTeam);
+        }
+        return made;
+    }();
     return sections;
 }
 

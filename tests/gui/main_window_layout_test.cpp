@@ -136,10 +136,10 @@ const Row kRows[] = {
     {Kind::kTextField, kDelimiter, kFramePackage, Place::kFixed, 345, 37, 20, 20, "-"},
     {Kind::kDropDown, kPackageTeam, kFramePackage, Place::kFixed, 374, 36, 130, 22, ""},
     {Kind::kTextField, kSpacer, kFramePackage, Place::kFixed, 345, 78, 20, 20, "."},
-    {Kind::kRadioButton, kWinRarButton, kFramePackage, Place::kFitCaption, 8, 66, 0, 0, "WinRAR"},
-    {Kind::kRadioButton, kSevenZipButton, kFramePackage, Place::kFitCaption, 8, 90, 0, 0, "7-zip"},
-    {Kind::kTextField, kWinRarOptions, kFramePackage, Place::kFixed, 87, 65, 249, 20, ""},
-    {Kind::kTextField, kSevenZipOptions, kFramePackage, Place::kFixed, 87, 90, 249, 20, ""},
+    {Kind::kRadioButton, ArchiverButtonId(Archiver::WinRar), kFramePackage, Place::kFitCaption, 8, 66, 0, 0, "WinRAR"},
+    {Kind::kRadioButton, ArchiverButtonId(Archiver::SevenZip), kFramePackage, Place::kFitCaption, 8, 90, 0, 0, "7-zip"},
+    {Kind::kTextField, ArchiverOptionsId(Archiver::WinRar), kFramePackage, Place::kFixed, 87, 65, 249, 20, ""},
+    {Kind::kTextField, ArchiverOptionsId(Archiver::SevenZip), kFramePackage, Place::kFixed, 87, 90, 249, 20, ""},
 
     // Page 1, "Team information"
     {Kind::kLabel, L(18), kP1, Place::kFixed, 267, 423, 74, 14, "DIZ template :"},
@@ -420,7 +420,7 @@ GUI_SCENARIO(main_window_initial_texts_and_states) {
         FailureContext context("control id " + Describe(row.id));
         CHECK_EQ(app.Text(row.id), std::string(row.text));
     }
-    for (int id : {ids::kWinRarButton, ids::kSevenZipButton}) {
+    for (int id : {ids::ArchiverButtonId(Archiver::WinRar), ids::ArchiverButtonId(Archiver::SevenZip)}) {
         FailureContext context("archiver button " + Describe(id));
         HWND button = app.Get(id);
         CHECK(!IsWindowEnabled(button));
@@ -475,8 +475,8 @@ const FontRow kFontRows[] = {
     {F('K'), Pitch::kFixed},        {F('L'), Pitch::kFixed},
     {F('P'), Pitch::kFixed},        {F('Q'), Pitch::kFixed},
     {kDelimiter, Pitch::kProportional}, {kPackageTeam, Pitch::kFixed},
-    {kSpacer, Pitch::kProportional},    {kWinRarOptions, Pitch::kFixed},
-    {kSevenZipOptions, Pitch::kFixed},  {F('R'), Pitch::kFixed},
+    {kSpacer, Pitch::kProportional},    {ArchiverOptionsId(Archiver::WinRar), Pitch::kFixed},
+    {ArchiverOptionsId(Archiver::SevenZip), Pitch::kFixed},  {F('R'), Pitch::kFixed},
     {F('U'), Pitch::kFixed},        {kNfoPreview, Pitch::kFixed},
     {kDizPreview, Pitch::kFixed},   {kInformationView, Pitch::kFixed},
 };
