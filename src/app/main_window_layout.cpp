@@ -136,14 +136,14 @@ constexpr ControlRow kReleaseInformationPage[] = {
 constexpr ControlRow kTeamInformationPage[] = {
     {Kind::Label, In::Page, Align::None, 267, 423, 74, 14, FontRole::Window, kDefault, "DIZ template :", kNextLabel},
     {Kind::Label, In::Page, Align::None, 4, 423, 81, 14, FontRole::Window, kDefault, "NFO template :", kNextLabel},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('R'), kFrameDescription},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('R'), TextBlockFrameId('R')},
     // Typed characters pass through the OEM code page, so only what a template can show is typed.
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('R'), ES_OEMCONVERT},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('S'), kFrameInstallInfo},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('S'), TextBlockFrameId('S')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('S')},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('T'), kFrameOtherInformation},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('T'), TextBlockFrameId('T')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('T')},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('U'), kFrameGreetings},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('U'), TextBlockFrameId('U')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('U')},
     {Kind::ListBox, In::Page, Align::None, 86, 420, 160, 18, FontRole::Window, kWindow, "", kNfoTemplateBox},
     {Kind::ListBox, In::Page, Align::None, 351, 420, 160, 18, FontRole::Window, kWindow, "", kDizTemplateBox},

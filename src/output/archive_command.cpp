@@ -26,10 +26,6 @@ std::string ArchiveExtension(Archiver archiver, std::string_view options) {
     return options.find(row.zipSwitch) != std::string_view::npos ? ".zip" : row.extension;
 }
 
-std::string SevenZipExtension(std::string_view options) { return ArchiveExtension(Archiver::SevenZip, options); }
-
-std::string WinRarExtension(std::string_view options) { return ArchiveExtension(Archiver::WinRar, options); }
-
 std::optional<std::string> ComposeArchiverParameters(std::string_view options,
                                                      std::string_view archive,
                                                      std::string_view source) {

@@ -21,10 +21,6 @@ std::string ComposeArchiveName(std::string_view fileName, std::string_view space
 // extension.
 std::string ArchiveExtension(Archiver archiver, std::string_view options);
 
-// The same for 7-Zip ("-tzip", otherwise ".7z") and WinRAR ("-afzip", otherwise ".rar").
-std::string SevenZipExtension(std::string_view options);
-std::string WinRarExtension(std::string_view options);
-
 // The options, then the archive and the source pattern each in double quotes:
 //   <options> "<archive>" "<source>"
 // Nothing when the archive or the source holds a double quote: such a text would end its

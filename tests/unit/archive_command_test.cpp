@@ -42,13 +42,13 @@ TEST(ComposeArchiveName, JoinsThePackagePieces) {
 }
 
 TEST(ArchiveExtensions, FollowTheCaseSensitiveSwitches) {
-    EXPECT_EQ(SevenZipExtension("a -tzip"), ".zip");
-    EXPECT_EQ(SevenZipExtension("a -t7z -mx=9"), ".7z");
-    EXPECT_EQ(SevenZipExtension("a -TZIP"), ".7z");
-    EXPECT_EQ(SevenZipExtension(""), ".7z");
-    EXPECT_EQ(WinRarExtension("a -afzip"), ".zip");
-    EXPECT_EQ(WinRarExtension("a -AFZIP"), ".rar");
-    EXPECT_EQ(WinRarExtension("a -m5"), ".rar");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -tzip"), ".zip");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -t7z -mx=9"), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, "a -TZIP"), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::SevenZip, ""), ".7z");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -afzip"), ".zip");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -AFZIP"), ".rar");
+    EXPECT_EQ(ArchiveExtension(Archiver::WinRar, "a -m5"), ".rar");
 }
 
 TEST(ComposeArchiverParameters, QuotesTheTwoPaths) {

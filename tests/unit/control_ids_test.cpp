@@ -19,6 +19,8 @@ TEST(ControlIds, KeepTheirNumbers) {
         {ids::ArchiverButtonId(Archiver::SevenZip), 1034},
         {ids::ArchiverOptionsId(Archiver::WinRar), 1035},
         {ids::ArchiverOptionsId(Archiver::SevenZip), 1036},
+        {ids::TextBlockFrameId('R'), 1104},
+        {ids::TextBlockFrameId('U'), 1107},
     };
     for (const auto& c : cases) EXPECT_EQ(c.id, c.number);
 }
