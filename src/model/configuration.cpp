@@ -40,8 +40,11 @@ const std::vector<ListSection>& ListSections() {
         for (const Placeholder& field : kPlaceholders) {
             if (field.listSection) fed.push_back(&field);
         }
-        std::stable_sort(fed.begin(), fed.end(),
-                         [](const Placeholder* a, const Placeholder* b) { return a->listRank < b->listRank; });
+        // Not stable_sort: its buffer comes from the runtime's nothrow new, which links the
+        // exception machinery the release program keeps out; equal ranks keep table order.
+        std::sort(fed.begin(), fed.end(), [](const Placeholder* a, const Placeholder* b) {
+            return a->listRank != b->listRank ? a->listRank < b->listRank : a < b;
+        });
         std::vector<ListSection> made;
         for (const Placeholder* field : fed) {
             if (made.empty() || std::strcmp(made.back().section, field->listSection) != 0) {

@@ -22,10 +22,11 @@ enum class FormItem : int {
 };
 
 constexpr FormItem ReleaseField(char letter) {
-    return static_cast<FormItem>(static_cast<int>(FormItem::FieldA) + (&PlaceholderOf(letter) - kPlaceholders));
+    const auto row = &PlaceholderOf(letter) - kPlaceholders;
+    return static_cast<FormItem>(static_cast<int>(FormItem::FieldA) + static_cast<int>(row));
 }
 
-// The letter of a release field, or 0 for a packaging option.
+// The letter of a release field, or 0 for any other item.
 constexpr char FieldLetter(FormItem item) {
     const int index = static_cast<int>(item) - static_cast<int>(FormItem::FieldA);
     return index >= 0 && index <= static_cast<int>(FormItem::FieldLast)
