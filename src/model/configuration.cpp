@@ -1,6 +1,5 @@
 #include "model/configuration.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "model/line_breaks.h"
@@ -36,17 +35,9 @@ std::string ConfigurationPath(std::string_view startFolder, std::string_view exe
 
 const std::vector<ListSection>& ListSections() {
     static const std::vector<ListSection> sections = [] {
-        std::vector<const Placeholder*> fed;
-        for (const Placeholder& field : kPlaceholders) {
-            if (field.listSection) fed.push_back(&field);
-        }
-        // Not stable_sort: its buffer comes from the runtime's nothrow new, which links the
-        // exception machinery the release program keeps out; equal ranks keep table order.
-        std::sort(fed.begin(), fed.end(), [](const Placeholder* a, const Placeholder* b) {
-            return a->listRank != b->listRank ? a->listRank < b->listRank : a < b;
-        });
         std::vector<ListSection> made;
-        for (const Placeholder* field : fed) {
+        for (int rank = 1; rank <= kListCount; ++rank) {
+            const Placeholder* field = ListFilledAt(rank);
             if (made.empty() || std::strcmp(made.back().section, field->listSection) != 0) {
                 made.push_back({field->listSection, {}});
             }

@@ -37,8 +37,8 @@ struct Placeholder {
     const char* section;  // where a project file keeps it
     const char* key;
     // The configuration file's section of entries for its drop-down, or none; and where in the
-    // reading of the lists the drop-down is filled (rank 1 first), the order the program has
-    // always filled them in.
+    // reading of the lists the drop-down is filled: ranks 1, 2, ... without gaps, the order the
+    // program has always filled them in (a section's drop-downs stand together).
     const char* listSection = nullptr;
     int listRank = 0;
 };
@@ -125,6 +125,35 @@ constexpr bool TableIsInLetterOrder() {
     return true;
 }
 static_assert(TableIsInLetterOrder(), "placeholders run from 'A' without gaps");
+
+// The row whose drop-down the configuration's lists fill rank-th; nullptr where no row or
+// several rows have that rank.
+constexpr const Placeholder* ListFilledAt(int rank) {
+    const Placeholder* found = nullptr;
+    int rows = 0;
+    for (const Placeholder& row : kPlaceholders) {
+        if (row.listSection && row.listRank == rank) {
+            found = &row;
+            ++rows;
+        }
+    }
+    return rows == 1 ? found : nullptr;
+}
+
+constexpr int CountLists() {
+    int count = 0;
+    for (const Placeholder& row : kPlaceholders) count += row.listSection != nullptr;
+    return count;
+}
+inline constexpr int kListCount = CountLists();
+
+constexpr bool ListRanksRunFromOne() {
+    for (int rank = 1; rank <= kListCount; ++rank) {
+        if (!ListFilledAt(rank)) return false;
+    }
+    return true;
+}
+static_assert(ListRanksRunFromOne(), "each drop-down with a list has a rank of its own, from 1 without gaps");
 
 // "{A}".
 std::string PlaceholderTag(char letter);
