@@ -74,7 +74,7 @@ void LoadConfigurationIfPresent(MainWindow& window) {
 
 void ApplyArchiverOptionTexts(MainWindow& window) {
     for (const ArchiverRow& row : kArchivers) {
-        window.SetItemText(row.options, window.state.heldArchiverOptions[row.archiver]);
+        window.SetItemText(ArchiverOptionsItem(row.archiver), window.state.heldArchiverOptions[row.archiver]);
     }
 }
 

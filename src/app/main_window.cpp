@@ -175,12 +175,12 @@ void MainWindow::BuildMenu() {
 void MainWindow::RememberControls() {
     using namespace ids;
     for (const Placeholder& field : kPlaceholders) {
-        fields_[static_cast<std::size_t>(field.letter - kFirstPlaceholder)] = ControlById(FieldId(field.letter));
+        fields_[static_cast<std::size_t>(ReleaseField(field.letter))] = ControlById(FieldId(field.letter));
     }
     auto find = [this](auto*& member, int id) {
         member = dynamic_cast<std::remove_reference_t<decltype(member)>>(ControlById(id));
     };
-    find(releaseDate, FieldId('N'));
+    find(releaseDate, FieldId(kReleaseDateLetter));
     find(fileName, FieldId(kFileNameLetter));
     find(delimiter, kDelimiter);
     find(packageTeam, kPackageTeam);
@@ -231,7 +231,7 @@ ui::Control* MainWindow::ControlById(int id) const {
 
 ui::Control* MainWindow::FieldControl(char letter) const {
     if (!IsPlaceholderLetter(letter)) return nullptr;
-    return fields_[static_cast<std::size_t>(letter - kFirstPlaceholder)];
+    return fields_[static_cast<std::size_t>(ReleaseField(letter))];
 }
 
 std::string MainWindow::Field(char letter) const {
@@ -251,12 +251,13 @@ ui::Control* MainWindow::ItemControl(FormItem item) const {
     case FormItem::Delimiter: return ControlById(ids::kDelimiter);
     case FormItem::PackageTeam: return ControlById(ids::kPackageTeam);
     case FormItem::Spacer: return ControlById(ids::kSpacer);
-    case FormItem::WinRarButton: return ControlById(ids::kWinRarButton);
-    case FormItem::SevenZipButton: return ControlById(ids::kSevenZipButton);
-    case FormItem::WinRarOptions: return ControlById(ids::kWinRarOptions);
-    case FormItem::SevenZipOptions: return ControlById(ids::kSevenZipOptions);
-    default: return nullptr;
+    default: break;
     }
+    for (const ArchiverRow& row : kArchivers) {
+        if (item == ArchiverButtonItem(row.archiver)) return ControlById(ids::ArchiverButtonId(row.archiver));
+        if (item == ArchiverOptionsItem(row.archiver)) return ControlById(ids::ArchiverOptionsId(row.archiver));
+    }
+    return nullptr;
 }
 
 std::string MainWindow::ItemText(FormItem item) const {

@@ -7,6 +7,7 @@
 #include "app/control_ids.h"
 #include "app/information_text.h"
 #include "app/main_window.h"
+#include "app/status_caption_text.h"
 #include "model/release_record.h"
 
 namespace glyphwright {
@@ -39,6 +40,32 @@ constexpr int kButtonFace = COLOR_BTNFACE;
 constexpr int kDefault = ui::kDefaultColor;
 constexpr int kNextLabel = 0;  // labels are numbered from ids::kFirstLabel as they are made
 
+// A control's text when it is made: as written here, or composed from a placeholder's row.
+struct RowText {
+    enum class Of { Written, FieldLabel, BlockFrame };
+    constexpr RowText(const char* written) : text(written) {}
+    constexpr RowText(Of of, char letter) : of(of), letter(letter) {}
+
+    std::string Compose() const {
+        switch (of) {
+        case Of::Written: break;
+        case Of::FieldLabel: return std::string(PlaceholderOf(letter).label) + " " + PlaceholderTag(letter) + " :";
+        case Of::BlockFrame: return PositionCaption(TextBlockCaption(letter), 0, 0);
+        }
+        return text;
+    }
+
+    Of of = Of::Written;
+    const char* text = "";
+    char letter = 0;
+};
+
+// "Name {A} :"
+constexpr RowText LabelOf(char letter) { return {RowText::Of::FieldLabel, letter}; }
+// "{R} Description [ 0:0 ]", the caption the cursor position is shown in.
+constexpr RowText FrameOf(char letter) { return {RowText::Of::BlockFrame, letter}; }
+constexpr const char* ButtonOf(Archiver archiver) { return ArchiverOf(archiver).buttonCaption; }
+
 struct ControlRow {
     Kind kind;
     In parent;
@@ -46,7 +73,7 @@ struct ControlRow {
     int left, top, width, height;  // for aligned rows only the height counts (top/bottom)
     FontRole font;
     int background;
-    const char* text;
+    RowText text;
     int id;
     DWORD style = 0;
     bool enabled = true;
@@ -56,25 +83,25 @@ using ui::Align;
 using namespace ids;
 
 constexpr ControlRow kReleaseInformationPage[] = {
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, "Application", kFrameApplication},
-    {Kind::Label, In::LastFrame, Align::None, 266, 60, 75, 14, FontRole::Window, kDefault, "Language {D} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 266, 19, 75, 14, FontRole::Window, kDefault, "Copyright {B} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 8, 19, 57, 14, FontRole::Window, kDefault, "Name {A} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 8, 60, 49, 14, FontRole::Window, kDefault, "Site {C} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 344, 60, 93, 14, FontRole::Window, kDefault, "Program type {E} :", kNextLabel},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, kApplicationGroup.caption, kFrameApplication},
+    {Kind::Label, In::LastFrame, Align::None, 266, 60, 75, 14, FontRole::Window, kDefault, LabelOf('D'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 266, 19, 75, 14, FontRole::Window, kDefault, LabelOf('B'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 57, 14, FontRole::Window, kDefault, LabelOf('A'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 60, 49, 14, FontRole::Window, kDefault, LabelOf('C'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 60, 93, 14, FontRole::Window, kDefault, LabelOf('E'), kNextLabel},
     {Kind::TextField, In::LastFrame, Align::None, 8, 35, 250, 20, FontRole::Lucida, kWindow, "", FieldId('A')},
     {Kind::TextField, In::LastFrame, Align::None, 266, 35, 238, 20, FontRole::Lucida, kWindow, "", FieldId('B')},
     {Kind::TextField, In::LastFrame, Align::None, 8, 76, 250, 20, FontRole::Lucida, kWindow, "", FieldId('C')},
     {Kind::DropDown, In::LastFrame, Align::None, 266, 76, 70, 20, FontRole::Lucida, kWindow, "", FieldId('D')},
     {Kind::DropDown, In::LastFrame, Align::None, 344, 76, 160, 20, FontRole::Lucida, kWindow, "", FieldId('E')},
 
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 105, FontRole::Window, kDefault, "Team info", kFrameTeamInfo},
-    {Kind::Label, In::LastFrame, Align::None, 8, 59, 57, 14, FontRole::Window, kDefault, "Coded {I} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 344, 19, 65, 14, FontRole::Window, kDefault, "Cracked {H} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 8, 19, 85, 14, FontRole::Window, kDefault, "Team Name {F} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 344, 59, 73, 14, FontRole::Window, kDefault, "Packaged {K} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 176, 19, 69, 14, FontRole::Window, kDefault, "Supplied {G} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 176, 59, 61, 14, FontRole::Window, kDefault, "Tested {J} :", kNextLabel},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 105, FontRole::Window, kDefault, kTeamGroup.caption, kFrameTeamInfo},
+    {Kind::Label, In::LastFrame, Align::None, 8, 59, 57, 14, FontRole::Window, kDefault, LabelOf('I'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 19, 65, 14, FontRole::Window, kDefault, LabelOf('H'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 85, 14, FontRole::Window, kDefault, LabelOf('F'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 344, 59, 73, 14, FontRole::Window, kDefault, LabelOf('K'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 19, 69, 14, FontRole::Window, kDefault, LabelOf('G'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 59, 61, 14, FontRole::Window, kDefault, LabelOf('J'), kNextLabel},
     {Kind::DropDown, In::LastFrame, Align::None, 8, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('F')},
     {Kind::DropDown, In::LastFrame, Align::None, 176, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('G')},
     {Kind::DropDown, In::LastFrame, Align::None, 344, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('H')},
@@ -82,42 +109,42 @@ constexpr ControlRow kReleaseInformationPage[] = {
     {Kind::DropDown, In::LastFrame, Align::None, 176, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('J')},
     {Kind::DropDown, In::LastFrame, Align::None, 344, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('K')},
 
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, "Release info", kFrameReleaseInfo},
-    {Kind::Label, In::LastFrame, Align::None, 344, 19, 93, 14, FontRole::Window, kDefault, "Release date {N} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 176, 59, 113, 14, FontRole::Window, kDefault, "Operating system {P} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 176, 19, 77, 14, FontRole::Window, kDefault, "Protection {M} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 8, 59, 89, 14, FontRole::Window, kDefault, "Release size {O} :", kNextLabel},
-    {Kind::Label, In::LastFrame, Align::None, 8, 19, 89, 14, FontRole::Window, kDefault, "Release type {L} :", kNextLabel},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 109, FontRole::Window, kDefault, kReleaseGroup.caption, kFrameReleaseInfo},
+    {Kind::Label, In::LastFrame, Align::None, 344, 19, 93, 14, FontRole::Window, kDefault, LabelOf('N'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 59, 113, 14, FontRole::Window, kDefault, LabelOf('P'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 176, 19, 77, 14, FontRole::Window, kDefault, LabelOf('M'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 59, 89, 14, FontRole::Window, kDefault, LabelOf('O'), kNextLabel},
+    {Kind::Label, In::LastFrame, Align::None, 8, 19, 89, 14, FontRole::Window, kDefault, LabelOf('L'), kNextLabel},
     {Kind::DropDown, In::LastFrame, Align::None, 8, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('L')},
     {Kind::DropDown, In::LastFrame, Align::None, 176, 35, 160, 20, FontRole::Lucida, kWindow, "", FieldId('M')},
     {Kind::DatePicker, In::LastFrame, Align::None, 344, 35, 160, 20, FontRole::Lucida, kDefault, "", FieldId('N')},
     {Kind::DropDown, In::LastFrame, Align::None, 8, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('O')},
     {Kind::DropDown, In::LastFrame, Align::None, 176, 75, 160, 20, FontRole::Lucida, kWindow, "", FieldId('P')},
 
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 117, FontRole::Window, kDefault, "Package", kFramePackage},
-    {Kind::Label, In::LastFrame, Align::None, 8, 20, 76, 14, FontRole::Window, kDefault, "File Name {Q} :", kNextLabel},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 117, FontRole::Window, kDefault, kPackageGroup.caption, kFramePackage},
+    {Kind::Label, In::LastFrame, Align::None, 8, 20, 76, 14, FontRole::Window, kDefault, LabelOf('Q'), kNextLabel},
     {Kind::WrappingLabel, In::LastFrame, Align::None, 374, 75, 99, 30, FontRole::Window, kDefault, "instead  of  spaces\r\nin release filename", kNextLabel},
     {Kind::TextField, In::LastFrame, Align::None, 8, 37, 328, 20, FontRole::Lucida, kWindow, "", FieldId('Q')},
     {Kind::TextField, In::LastFrame, Align::None, 345, 37, 20, 20, FontRole::Window, kWindow, kDefaultDelimiter, kDelimiter, ES_CENTER},
     {Kind::DropDown, In::LastFrame, Align::None, 374, 36, 130, 22, FontRole::Lucida, kWindow, "", kPackageTeam},
     {Kind::TextField, In::LastFrame, Align::None, 345, 78, 20, 20, FontRole::Window, kWindow, kDefaultSpacer, kSpacer, ES_CENTER},
-    {Kind::RadioButton, In::LastFrame, Align::None, 8, 66, 0, 0, FontRole::Window, kDefault, "WinRAR", kWinRarButton, 0, false},
-    {Kind::RadioButton, In::LastFrame, Align::None, 8, 90, 0, 0, FontRole::Window, kDefault, "7-zip", kSevenZipButton, 0, false},
-    {Kind::TextField, In::LastFrame, Align::None, 87, 65, 249, 20, FontRole::Lucida, kWindow, "", kWinRarOptions},
-    {Kind::TextField, In::LastFrame, Align::None, 87, 90, 249, 20, FontRole::Lucida, kWindow, "", kSevenZipOptions},
+    {Kind::RadioButton, In::LastFrame, Align::None, 8, 66, 0, 0, FontRole::Window, kDefault, ButtonOf(Archiver::WinRar), ArchiverButtonId(Archiver::WinRar), 0, false},
+    {Kind::RadioButton, In::LastFrame, Align::None, 8, 90, 0, 0, FontRole::Window, kDefault, ButtonOf(Archiver::SevenZip), ArchiverButtonId(Archiver::SevenZip), 0, false},
+    {Kind::TextField, In::LastFrame, Align::None, 87, 65, 249, 20, FontRole::Lucida, kWindow, "", ArchiverOptionsId(Archiver::WinRar)},
+    {Kind::TextField, In::LastFrame, Align::None, 87, 90, 249, 20, FontRole::Lucida, kWindow, "", ArchiverOptionsId(Archiver::SevenZip)},
 };
 
 constexpr ControlRow kTeamInformationPage[] = {
     {Kind::Label, In::Page, Align::None, 267, 423, 74, 14, FontRole::Window, kDefault, "DIZ template :", kNextLabel},
     {Kind::Label, In::Page, Align::None, 4, 423, 81, 14, FontRole::Window, kDefault, "NFO template :", kNextLabel},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{R} Description [ 0:0 ]", kFrameDescription},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('R'), TextBlockFrameId('R')},
     // Typed characters pass through the OEM code page, so only what a template can show is typed.
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('R'), ES_OEMCONVERT},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{S} Install info [ 0:0 ]", kFrameInstallInfo},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('S'), TextBlockFrameId('S')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('S')},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{T} Other information [ 0:0 ]", kFrameOtherInformation},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('T'), TextBlockFrameId('T')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('T')},
-    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, "{U} Greetings [ 0:0 ]", kFrameGreetings},
+    {Kind::Frame, In::Page, Align::Top, 0, 0, 0, 100, FontRole::Window, kDefault, FrameOf('U'), TextBlockFrameId('U')},
     {Kind::TextBlock, In::LastFrame, Align::Fill, 0, 0, 0, 0, FontRole::Lucida, kWindow, "", FieldId('U')},
     {Kind::ListBox, In::Page, Align::None, 86, 420, 160, 18, FontRole::Window, kWindow, "", kNfoTemplateBox},
     {Kind::ListBox, In::Page, Align::None, 351, 420, 160, 18, FontRole::Window, kWindow, "", kDizTemplateBox},
@@ -221,7 +248,7 @@ bool MainWindow::BuildControls() {
             args.id = row.id == kNextLabel ? nextLabelId++ : row.id;
             args.bounds = placer.Next(row);
             args.align = row.align;
-            args.text = row.text;
+            args.text = row.text.Compose();
             args.font = fonts[static_cast<int>(row.font)];
             args.background = row.background;
             args.style = row.style;

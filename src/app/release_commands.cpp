@@ -19,8 +19,8 @@ void DetectArchivers(MainWindow& window) {
     const ArchiverDetection found = DetectArchivers(probes);
     for (const ArchiverRow& row : kArchivers) {
         window.state.archiverPaths[row.archiver] = found[row.archiver].path;
-        window.ItemControl(row.button)->SetEnabled(found[row.archiver].enabled);
-        window.SetItemChecked(row.button, found[row.archiver].selected);
+        window.ItemControl(ArchiverButtonItem(row.archiver))->SetEnabled(found[row.archiver].enabled);
+        window.SetItemChecked(ArchiverButtonItem(row.archiver), found[row.archiver].selected);
     }
     if (found.showNoArchiverMessage) {
         // The window is still hidden, so the box has no owner; system-modal keeps it in front.
@@ -58,8 +58,8 @@ void CreateRelease(MainWindow& window) {
     input.spacer = window.spacer->Text();
     for (const ArchiverRow& row : kArchivers) {
         ChosenArchiver& chosen = input.archivers[row.archiver];
-        chosen.options = window.ItemText(row.options);
-        chosen.selected = window.ItemChecked(row.button);
+        chosen.options = window.ItemText(ArchiverOptionsItem(row.archiver));
+        chosen.selected = window.ItemChecked(ArchiverButtonItem(row.archiver));
         chosen.path = window.state.archiverPaths[row.archiver];
     }
 

@@ -4,12 +4,12 @@
 #include "app/file_name_field.h"
 #include "app/startup_steps.h"
 #include "app/step_marks.h"
-#include "model/archiver_table.h"
+#include "model/form_item.h"
 
 namespace glyphwright {
 
 void RunCreationStep(MainWindow& window) {
-    for (const ArchiverRow& row : kArchivers) window.SetItemChecked(row.button, false);
+    for (const ArchiverRow& row : kArchivers) window.SetItemChecked(ArchiverButtonItem(row.archiver), false);
     LoadConfigurationIfPresent(window);
     MarkStep("configuration");
     DetectArchivers(window);

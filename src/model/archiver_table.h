@@ -1,14 +1,12 @@
 #pragma once
 // The archivers "Create Release" can pack with, one row each. Detection, the command plan, the
-// form's buttons and option fields, the configuration file and the project file all read this
-// table; a third archiver is a new row here (and a place for its button and options field in
-// the window's layout).
+// form's buttons and option fields (model/form_item.h), the configuration file and the project
+// file all read this table; a third archiver is a new row here (and a place for its button and
+// options field in the window's layout).
 
 #include <array>
 #include <cstddef>
 #include <iterator>
-
-#include "model/form_item.h"
 
 namespace glyphwright {
 
@@ -24,16 +22,15 @@ struct ArchiverRow {
     const char* projectKey;    // "ARCHIVER" key of a project file: its button, "1" or "0"
     const char* zipSwitch;     // in the options (case-sensitive): the archive is a zip
     const char* extension;     // the archive's extension otherwise
-    FormItem button;
-    FormItem options;
+    const char* buttonCaption;  // the form's radio button for it
 };
 
 // In detection order: where several are found, the first one is selected.
 inline constexpr ArchiverRow kArchivers[] = {
     {Archiver::WinRar, "WinRAR.exe", "winrar.exe", nullptr, "WinRaR", "Winrar", "WinRAR", "-afzip", ".rar",
-     FormItem::WinRarButton, FormItem::WinRarOptions},
+     "WinRAR"},
     {Archiver::SevenZip, "7zFM.exe", "7zG.exe", "7z.dll", "7zip", "7zip", "7zip", "-tzip", ".7z",
-     FormItem::SevenZipButton, FormItem::SevenZipOptions},
+     "7-zip"},
 };
 inline constexpr std::size_t kArchiverCount = std::size(kArchivers);
 

@@ -1,5 +1,7 @@
 #include "model/configuration.h"
 
+#include <cstring>
+
 #include "model/line_breaks.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
@@ -36,17 +38,19 @@ std::string ProgramConfigurationPath() {
 }
 
 const std::vector<ListSection>& ListSections() {
-    static const std::vector<ListSection> sections = {
-        {"TEAM", {ReleaseField('F'), FormItem::PackageTeam}},
-        {"MEMBERS",
-         {ReleaseField('G'), ReleaseField('H'), ReleaseField('K'), ReleaseField('I'), ReleaseField('J')}},
-        {"RELEASE TYPE", {ReleaseField('L')}},
-        {"PROTECTION", {ReleaseField('M')}},
-        {"OS TYPE", {ReleaseField('P')}},
-        {"LANGUAGE", {ReleaseField('D')}},
-        {"PROGRAM TYPE", {ReleaseField('E')}},
-        {"RELEASE SIZE", {ReleaseField('O')}},
-    };
+    static const std::vector<ListSection> sections = [] {
+        std::vector<ListSection> made;
+        for (int rank = 1; rank <= kListCount; ++rank) {
+            const Placeholder* field = ListFilledAt(rank);
+            if (made.empty() || std::strcmp(made.back().section, field->listSection) != 0) {
+                made.push_back({field->listSection, {}});
+            }
+            made.back().dropDowns.push_back(ReleaseField(field->letter));
+            // The Package group's Team offers the same names as the team's own field.
+            if (field->letter == kTeamNameLetter) made.back().dropDowns.push_back(FormItem::PackageTeam);
+        }
+        return made;
+    }();
     return sections;
 }
 

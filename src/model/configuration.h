@@ -27,7 +27,7 @@ struct ListSection {
     std::vector<FormItem> dropDowns;
 };
 
-// The eight list sections in the order they are read.
+// The list sections of the placeholder table, in the order they are read.
 const std::vector<ListSection>& ListSections();
 
 // The section's lines in file order, each taken whole (an '=' and what follows stay in the

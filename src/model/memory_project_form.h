@@ -30,7 +30,7 @@ public:
     const std::string& DatePicture() const { return datePicture_; }
 
 private:
-    static constexpr int kItems = static_cast<int>(FormItem::SevenZipOptions) + 1;
+    static constexpr int kItems = static_cast<int>(FormItem::Count);
     std::array<std::string, kItems> texts_;
     std::array<bool, kItems> buttons_{};
     DateTimeValue date_;

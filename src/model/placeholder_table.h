@@ -1,8 +1,8 @@
 #pragma once
 // The placeholders "{A}".."{U}" of the release record, one row each. The substitution tags, the
-// form's field lookup, the project file's rows, the text blocks' captions and the command-line
-// checks are all read from this table; a new placeholder is a new row here (and a place for its
-// control in the window's layout).
+// form's field lookup, its labels and frame captions, the project file's rows, the configuration
+// file's lists and the command-line checks are all read from this table; a new placeholder is a
+// new row here (and a place for its control and label in the window's layout).
 
 #include <array>
 #include <cstddef>
@@ -18,37 +18,55 @@ enum class PlaceholderKind {
     TextBlock,        // a multi-line box, laid into the NFO line by line
 };
 
+// A project file's section of the form's values, and the caption of the frame that groups their
+// fields on the form (the text blocks have a frame each, captioned with the block's own name).
+struct FormGroup {
+    const char* section;
+    const char* caption;
+};
+inline constexpr FormGroup kApplicationGroup = {"APPLICATION", "Application"};
+inline constexpr FormGroup kTeamGroup = {"TEAM", "Team info"};
+inline constexpr FormGroup kReleaseGroup = {"RELEASE", "Release info"};
+inline constexpr FormGroup kPackageGroup = {"RACKAGE", "Package"};  // the format's spelling
+inline constexpr FormGroup kInfoGroup = {"INFO", nullptr};
+
 struct Placeholder {
     char letter;
     PlaceholderKind kind;
     const char* label;    // the form's name for it
     const char* section;  // where a project file keeps it
     const char* key;
+    // The configuration file's section of entries for its drop-down, or none; and where in the
+    // reading of the lists the drop-down is filled: ranks 1, 2, ... without gaps, the order the
+    // program has always filled them in (a section's drop-downs stand together).
+    const char* listSection = nullptr;
+    int listRank = 0;
 };
 
 // In letter order, with no gaps: the letter is also the field's index ('A' + n).
 inline constexpr Placeholder kPlaceholders[] = {
-    {'A', PlaceholderKind::LineValue, "Name", "APPLICATION", "Name"},
-    {'B', PlaceholderKind::LineValue, "Copyright", "APPLICATION", "Copyright"},
-    {'C', PlaceholderKind::LineValue, "Site", "APPLICATION", "Site"},
-    {'D', PlaceholderKind::LineValue, "Language", "APPLICATION", "Langauge"},  // the key's spelling is the format's
-    {'E', PlaceholderKind::LineValue, "Program type", "APPLICATION", "Type"},
-    {'F', PlaceholderKind::LineValue, "Team Name", "TEAM", "Name"},
-    {'G', PlaceholderKind::LineValue, "Supplied", "TEAM", "Supplied"},
-    {'H', PlaceholderKind::LineValue, "Cracked", "TEAM", "Cracked"},
-    {'I', PlaceholderKind::LineValue, "Coded", "TEAM", "Coded"},
-    {'J', PlaceholderKind::LineValue, "Tested", "TEAM", "Tested"},
-    {'K', PlaceholderKind::LineValue, "Packaged", "TEAM", "Packaged"},
-    {'L', PlaceholderKind::LineValue, "Release type", "RELEASE", "Type"},
-    {'M', PlaceholderKind::LineValue, "Protection", "RELEASE", "Protection"},
-    {'N', PlaceholderKind::Date, "Release date", "RELEASE", "Date"},
-    {'O', PlaceholderKind::LineValue, "Release size", "RELEASE", "Size"},
-    {'P', PlaceholderKind::LineValue, "Operating system", "RELEASE", "Os"},
-    {'Q', PlaceholderKind::DerivedFileName, "File Name", "RACKAGE", "Name"},
-    {'R', PlaceholderKind::TextBlock, "Description", "INFO", "Description"},
-    {'S', PlaceholderKind::TextBlock, "Install info", "INFO", "Install Info"},
-    {'T', PlaceholderKind::TextBlock, "Other information", "INFO", "Other Information"},
-    {'U', PlaceholderKind::TextBlock, "Greetings", "INFO", "Greetings"},
+    {'A', PlaceholderKind::LineValue, "Name", kApplicationGroup.section, "Name"},
+    {'B', PlaceholderKind::LineValue, "Copyright", kApplicationGroup.section, "Copyright"},
+    {'C', PlaceholderKind::LineValue, "Site", kApplicationGroup.section, "Site"},
+    // The key's spelling is the format's.
+    {'D', PlaceholderKind::LineValue, "Language", kApplicationGroup.section, "Langauge", "LANGUAGE", 10},
+    {'E', PlaceholderKind::LineValue, "Program type", kApplicationGroup.section, "Type", "PROGRAM TYPE", 11},
+    {'F', PlaceholderKind::LineValue, "Team Name", kTeamGroup.section, "Name", "TEAM", 1},
+    {'G', PlaceholderKind::LineValue, "Supplied", kTeamGroup.section, "Supplied", "MEMBERS", 2},
+    {'H', PlaceholderKind::LineValue, "Cracked", kTeamGroup.section, "Cracked", "MEMBERS", 3},
+    {'I', PlaceholderKind::LineValue, "Coded", kTeamGroup.section, "Coded", "MEMBERS", 5},
+    {'J', PlaceholderKind::LineValue, "Tested", kTeamGroup.section, "Tested", "MEMBERS", 6},
+    {'K', PlaceholderKind::LineValue, "Packaged", kTeamGroup.section, "Packaged", "MEMBERS", 4},
+    {'L', PlaceholderKind::LineValue, "Release type", kReleaseGroup.section, "Type", "RELEASE TYPE", 7},
+    {'M', PlaceholderKind::LineValue, "Protection", kReleaseGroup.section, "Protection", "PROTECTION", 8},
+    {'N', PlaceholderKind::Date, "Release date", kReleaseGroup.section, "Date"},
+    {'O', PlaceholderKind::LineValue, "Release size", kReleaseGroup.section, "Size", "RELEASE SIZE", 12},
+    {'P', PlaceholderKind::LineValue, "Operating system", kReleaseGroup.section, "Os", "OS TYPE", 9},
+    {'Q', PlaceholderKind::DerivedFileName, "File Name", kPackageGroup.section, "Name"},
+    {'R', PlaceholderKind::TextBlock, "Description", kInfoGroup.section, "Description"},
+    {'S', PlaceholderKind::TextBlock, "Install info", kInfoGroup.section, "Install Info"},
+    {'T', PlaceholderKind::TextBlock, "Other information", kInfoGroup.section, "Other Information"},
+    {'U', PlaceholderKind::TextBlock, "Greetings", kInfoGroup.section, "Greetings"},
 };
 
 inline constexpr std::size_t kPlaceholderCount = std::size(kPlaceholders);
@@ -59,6 +77,7 @@ inline constexpr char kLastPlaceholder = kPlaceholders[kPlaceholderCount - 1].le
 inline constexpr char kNameLetter = 'A';
 inline constexpr char kTeamNameLetter = 'F';
 inline constexpr char kReleaseTypeLetter = 'L';
+inline constexpr char kReleaseDateLetter = 'N';
 inline constexpr char kFileNameLetter = 'Q';
 inline constexpr char kInstallInfoLetter = 'S';
 inline constexpr char kGreetingsLetter = 'U';
@@ -115,6 +134,35 @@ constexpr bool TableIsInLetterOrder() {
     return true;
 }
 static_assert(TableIsInLetterOrder(), "placeholders run from 'A' without gaps");
+
+// The row whose drop-down the configuration's lists fill rank-th; nullptr where no row or
+// several rows have that rank.
+constexpr const Placeholder* ListFilledAt(int rank) {
+    const Placeholder* found = nullptr;
+    int rows = 0;
+    for (const Placeholder& row : kPlaceholders) {
+        if (row.listSection && row.listRank == rank) {
+            found = &row;
+            ++rows;
+        }
+    }
+    return rows == 1 ? found : nullptr;
+}
+
+constexpr int CountLists() {
+    int count = 0;
+    for (const Placeholder& row : kPlaceholders) count += row.listSection != nullptr;
+    return count;
+}
+inline constexpr int kListCount = CountLists();
+
+constexpr bool ListRanksRunFromOne() {
+    for (int rank = 1; rank <= kListCount; ++rank) {
+        if (!ListFilledAt(rank)) return false;
+    }
+    return true;
+}
+static_assert(ListRanksRunFromOne(), "each drop-down with a list has a rank of its own, from 1 without gaps");
 
 // "{A}".
 std::string PlaceholderTag(char letter);

@@ -56,9 +56,9 @@ const std::vector<ProjectRow>& ProjectRows() {
     // The packaging options and the archivers' rows stand between the single-line fields and
     // the text blocks.
     static const ProjectRow kPackagingRows[] = {
-        {"RACKAGE", "Delimiter", FormItem::Delimiter, K::Text},
-        {"RACKAGE", "Team", FormItem::PackageTeam, K::Text},
-        {"RACKAGE", "Spacer", FormItem::Spacer, K::Text},
+        {kPackageGroup.section, "Delimiter", FormItem::Delimiter, K::Text},
+        {kPackageGroup.section, "Team", FormItem::PackageTeam, K::Text},
+        {kPackageGroup.section, "Spacer", FormItem::Spacer, K::Text},
     };
     static const std::vector<ProjectRow> rows = [] {
         std::vector<ProjectRow> made;
@@ -71,10 +71,10 @@ const std::vector<ProjectRow>& ProjectRows() {
         for (char letter : kLineValueLetters) addField(PlaceholderOf(letter));
         made.insert(made.end(), std::begin(kPackagingRows), std::end(kPackagingRows));
         for (const ArchiverRow& archiver : kArchivers) {
-            made.push_back({"ARCHIVERS OPTION", archiver.optionsKey, archiver.options, K::Text});
+            made.push_back({"ARCHIVERS OPTION", archiver.optionsKey, ArchiverOptionsItem(archiver.archiver), K::Text});
         }
         for (const ArchiverRow& archiver : kArchivers) {
-            made.push_back({"ARCHIVER", archiver.projectKey, archiver.button, K::ArchiverButton});
+            made.push_back({"ARCHIVER", archiver.projectKey, ArchiverButtonItem(archiver.archiver), K::ArchiverButton});
         }
         for (char letter : kTextBlockLetters) addField(PlaceholderOf(letter));
         return made;

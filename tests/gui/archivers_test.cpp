@@ -109,10 +109,10 @@ GUI_SCENARIO(archiver_detection_at_start) {
         {
             AppSession app(layout);
             if (!app.Start()) continue;
-            CHECK_EQ(ButtonEnabled(app, ids::kWinRarButton), c.expected.winRarEnabled);
-            CHECK_EQ(ButtonChecked(app, ids::kWinRarButton), c.expected.winRarChecked);
-            CHECK_EQ(ButtonEnabled(app, ids::kSevenZipButton), c.expected.sevenZipEnabled);
-            CHECK_EQ(ButtonChecked(app, ids::kSevenZipButton), c.expected.sevenZipChecked);
+            CHECK_EQ(ButtonEnabled(app, ids::ArchiverButtonId(Archiver::WinRar)), c.expected.winRarEnabled);
+            CHECK_EQ(ButtonChecked(app, ids::ArchiverButtonId(Archiver::WinRar)), c.expected.winRarChecked);
+            CHECK_EQ(ButtonEnabled(app, ids::ArchiverButtonId(Archiver::SevenZip)), c.expected.sevenZipEnabled);
+            CHECK_EQ(ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)), c.expected.sevenZipChecked);
             // The message comes once, before the window is shown, titled like the window.
             const auto& boxes = app.StartupMessageBoxes();
             CHECK_EQ(boxes.size(), size_t(c.expected.message ? 1 : 0));

@@ -66,8 +66,8 @@ GUI_SCENARIO(configuration_fills_lists_greetings_and_options) {
     }
     CHECK_EQ(app.Text(FieldId('U')), std::string("Hello\r\n\r\nworld"));
     CHECK_EQ(app.Text(FieldId('S')), std::string());  // choosing at start is no change
-    CHECK_EQ(app.Text(kWinRarOptions), std::string("a -m5"));
-    CHECK_EQ(app.Text(kSevenZipOptions), std::string("a -t7z -mx=9"));
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::WinRar)), std::string("a -m5"));
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::SevenZip)), std::string("a -t7z -mx=9"));
 
     // Picked: the key is matched whatever its case; a type without text (or without a key)
     // empties {S}, whatever was typed there.
@@ -107,7 +107,7 @@ GUI_SCENARIO(configuration_follows_the_executable_name) {
     REQUIRE(app.Start());
     app.Settle();
     CHECK(app.ListEntries(FieldId('F')) == (Strings{"Found"}));
-    CHECK_EQ(app.Text(kWinRarOptions), std::string());
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::WinRar)), std::string());
 }
 
 // --- Inputs that must neither crash nor hang the program ------------------------------------

@@ -66,7 +66,7 @@ GUI_SCENARIO(create_release_with_real_7zip) {
     bench.Register(ArchiverKind::SevenZip, bench.InstallSevenZip() + "7zFM.exe");
     AppSession app(SpecWithTemplates());
     REQUIRE(app.Start());
-    REQUIRE(ButtonChecked(app, ids::kSevenZipButton));
+    REQUIRE(ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)));
     FillAndSave(app);
     const std::string folder = app.Folder() + "Release\\Glyph Tool\\";
     const std::vector<ArchiveEntry> saved = SavedFiles(folder);
@@ -84,7 +84,7 @@ GUI_SCENARIO(create_release_with_real_7zip) {
     };
     for (const Case& c : cases) {
         FailureContext context(std::string("7-Zip options ") + Describe(c.options));
-        app.SetText(ids::kSevenZipOptions, c.options);
+        app.SetText(ids::ArchiverOptionsId(Archiver::SevenZip), c.options);
         CreateReleaseAndWait(app);
         CHECK(app.MessageBoxes().empty());
         CHECK_EQ(FolderEntries(folder),
@@ -101,7 +101,7 @@ GUI_SCENARIO(create_release_with_winrar_command_line) {
     bench.Register(ArchiverKind::WinRar, winRar + "WinRAR.exe");
     AppSession app(SpecWithTemplates());
     REQUIRE(app.Start());
-    REQUIRE(ButtonChecked(app, ids::kWinRarButton));
+    REQUIRE(ButtonChecked(app, ids::ArchiverButtonId(Archiver::WinRar)));
     FillAndSave(app);
     const std::string folder = app.Folder() + "Release\\Glyph Tool";
 
@@ -119,7 +119,7 @@ GUI_SCENARIO(create_release_with_winrar_command_line) {
     size_t runs = 0;
     for (const Case& c : cases) {
         FailureContext context(std::string("WinRAR options ") + Describe(c.options));
-        app.SetText(ids::kWinRarOptions, c.options);
+        app.SetText(ids::ArchiverOptionsId(Archiver::WinRar), c.options);
         CreateReleaseAndWait(app);
         const std::vector<WinRarCall> calls = WinRarCalls(winRar);
         REQUIRE(calls.size() == ++runs);
@@ -136,7 +136,7 @@ GUI_SCENARIO(create_release_with_winrar_command_line) {
     // the quoted argument early and hand the archiver arguments nobody wrote), is refused with a
     // box, as Save refuses it, even when it comes back to a folder that holds an NFO; nothing is
     // started.
-    app.SetText(ids::kWinRarOptions, "a");
+    app.SetText(ids::ArchiverOptionsId(Archiver::WinRar), "a");
     const int refusedIds[] = {ids::FieldId('A'), ids::kPackageTeam, ids::kPackageTeam};
     const char* const refusedTexts[] = {"Glyph Tool\\..\\Glyph Tool", "..\\..\\TEAM",
                                         "TE\" \"C:\\elsewhere\\*"};
@@ -175,7 +175,7 @@ GUI_SCENARIO(create_release_both_archivers_from_project) {
     AppSession app(layout);
     REQUIRE(app.Start());
     // Detection selects WinRAR only; the project selects both.
-    CHECK(!ButtonChecked(app, ids::kSevenZipButton));
+    CHECK(!ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)));
     app.PostCommand(ids::kCmdOpenProject);
     HWND dialog = WaitForFileDialog(app);
     REQUIRE(dialog != nullptr);
@@ -183,8 +183,8 @@ GUI_SCENARIO(create_release_both_archivers_from_project) {
     CHECK(WaitForWindowGone(dialog));
     app.Settle();
     CHECK_EQ(app.Text(ids::FieldId('Q')), std::string("Both_Ways"));
-    CHECK(ButtonChecked(app, ids::kWinRarButton));
-    CHECK(ButtonChecked(app, ids::kSevenZipButton));
+    CHECK(ButtonChecked(app, ids::ArchiverButtonId(Archiver::WinRar)));
+    CHECK(ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)));
 
     app.PostCommand(ids::kCmdMakeNfo);
     app.PostCommand(ids::kCmdMakeDiz);

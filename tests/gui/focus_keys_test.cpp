@@ -19,7 +19,7 @@ const int kPage0Order[] = {
     FieldId('A'), FieldId('B'), FieldId('C'), FieldId('D'), FieldId('E'), FieldId('F'),
     FieldId('G'), FieldId('H'), FieldId('I'), FieldId('J'), FieldId('K'), FieldId('L'),
     FieldId('M'), FieldId('N'), FieldId('O'), FieldId('P'), FieldId('Q'), kDelimiter,
-    kPackageTeam, kSpacer, kWinRarOptions, kSevenZipOptions,
+    kPackageTeam, kSpacer, ArchiverOptionsId(Archiver::WinRar), ArchiverOptionsId(Archiver::SevenZip),
 };
 const int kPage1Order[] = {FieldId('R'), FieldId('S'), FieldId('T'), FieldId('U'),
                            kNfoTemplateBox, kDizTemplateBox};
@@ -92,10 +92,10 @@ GUI_SCENARIO(arrow_keys_move_focus_in_text_fields) {
         {FieldId('B'), VK_NEXT, FieldId('C')},
         {FieldId('C'), VK_UP, FieldId('B')},
         {FieldId('B'), VK_PRIOR, FieldId('A')},
-        {FieldId('A'), VK_UP, kSevenZipOptions},  // wraps like Shift+Tab
-        {kSevenZipOptions, VK_DOWN, FieldId('A')},
+        {FieldId('A'), VK_UP, ArchiverOptionsId(Archiver::SevenZip)},  // wraps like Shift+Tab
+        {ArchiverOptionsId(Archiver::SevenZip), VK_DOWN, FieldId('A')},
         {FieldId('Q'), VK_DOWN, kDelimiter},
-        {kSpacer, VK_DOWN, kWinRarOptions},
+        {kSpacer, VK_DOWN, ArchiverOptionsId(Archiver::WinRar)},
     };
     for (const Case& c : cases) {
         FailureContext context("key " + Describe(c.key) + " in control " + Describe(c.from));

@@ -98,7 +98,7 @@ void RunFromAFolderOutsideTheCodePage() {
 
     // The configuration beside the program was read, and both templates are listed by their
     // real names and shown raw.
-    CHECK_EQ(app.Text(kWinRarOptions), std::string("a -from-ini"));
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::WinRar)), std::string("a -from-ini"));
     CHECK(ListEntryWide(app, kNfoTemplateBox, 0) == nfoName);
     CHECK(ListEntryWide(app, kDizTemplateBox, 0) == dizName);
     CHECK_EQ(app.Text(kNfoPreview), std::string("\xC9\xCD {A} \xCD\xBB\r\n"));

@@ -136,23 +136,23 @@ const Row kRows[] = {
     {Kind::kTextField, kDelimiter, kFramePackage, Place::kFixed, 345, 37, 20, 20, "-"},
     {Kind::kDropDown, kPackageTeam, kFramePackage, Place::kFixed, 374, 36, 130, 22, ""},
     {Kind::kTextField, kSpacer, kFramePackage, Place::kFixed, 345, 78, 20, 20, "."},
-    {Kind::kRadioButton, kWinRarButton, kFramePackage, Place::kFitCaption, 8, 66, 0, 0, "WinRAR"},
-    {Kind::kRadioButton, kSevenZipButton, kFramePackage, Place::kFitCaption, 8, 90, 0, 0, "7-zip"},
-    {Kind::kTextField, kWinRarOptions, kFramePackage, Place::kFixed, 87, 65, 249, 20, ""},
-    {Kind::kTextField, kSevenZipOptions, kFramePackage, Place::kFixed, 87, 90, 249, 20, ""},
+    {Kind::kRadioButton, ArchiverButtonId(Archiver::WinRar), kFramePackage, Place::kFitCaption, 8, 66, 0, 0, "WinRAR"},
+    {Kind::kRadioButton, ArchiverButtonId(Archiver::SevenZip), kFramePackage, Place::kFitCaption, 8, 90, 0, 0, "7-zip"},
+    {Kind::kTextField, ArchiverOptionsId(Archiver::WinRar), kFramePackage, Place::kFixed, 87, 65, 249, 20, ""},
+    {Kind::kTextField, ArchiverOptionsId(Archiver::SevenZip), kFramePackage, Place::kFixed, 87, 90, 249, 20, ""},
 
     // Page 1, "Team information"
     {Kind::kLabel, L(18), kP1, Place::kFixed, 267, 423, 74, 14, "DIZ template :"},
     {Kind::kLabel, L(19), kP1, Place::kFixed, 4, 423, 81, 14, "NFO template :"},
-    {Kind::kFrame, kFrameDescription, kP1, Place::kTop, 0, 0, 0, 100, "{R} Description [ 0:0 ]"},
-    {Kind::kTextBlock, F('R'), kFrameDescription, Place::kFillFrame, 0, 0, 0, 0, ""},
-    {Kind::kFrame, kFrameInstallInfo, kP1, Place::kTop, 0, 0, 0, 100, "{S} Install info [ 0:0 ]"},
-    {Kind::kTextBlock, F('S'), kFrameInstallInfo, Place::kFillFrame, 0, 0, 0, 0, ""},
-    {Kind::kFrame, kFrameOtherInformation, kP1, Place::kTop, 0, 0, 0, 100,
+    {Kind::kFrame, TextBlockFrameId('R'), kP1, Place::kTop, 0, 0, 0, 100, "{R} Description [ 0:0 ]"},
+    {Kind::kTextBlock, F('R'), TextBlockFrameId('R'), Place::kFillFrame, 0, 0, 0, 0, ""},
+    {Kind::kFrame, TextBlockFrameId('S'), kP1, Place::kTop, 0, 0, 0, 100, "{S} Install info [ 0:0 ]"},
+    {Kind::kTextBlock, F('S'), TextBlockFrameId('S'), Place::kFillFrame, 0, 0, 0, 0, ""},
+    {Kind::kFrame, TextBlockFrameId('T'), kP1, Place::kTop, 0, 0, 0, 100,
      "{T} Other information [ 0:0 ]"},
-    {Kind::kTextBlock, F('T'), kFrameOtherInformation, Place::kFillFrame, 0, 0, 0, 0, ""},
-    {Kind::kFrame, kFrameGreetings, kP1, Place::kTop, 0, 0, 0, 100, "{U} Greetings [ 0:0 ]"},
-    {Kind::kTextBlock, F('U'), kFrameGreetings, Place::kFillFrame, 0, 0, 0, 0, ""},
+    {Kind::kTextBlock, F('T'), TextBlockFrameId('T'), Place::kFillFrame, 0, 0, 0, 0, ""},
+    {Kind::kFrame, TextBlockFrameId('U'), kP1, Place::kTop, 0, 0, 0, 100, "{U} Greetings [ 0:0 ]"},
+    {Kind::kTextBlock, F('U'), TextBlockFrameId('U'), Place::kFillFrame, 0, 0, 0, 0, ""},
     {Kind::kListBox, kNfoTemplateBox, kP1, Place::kFixed, 86, 420, 160, 18, nullptr},
     {Kind::kListBox, kDizTemplateBox, kP1, Place::kFixed, 351, 420, 160, 18, nullptr},
 
@@ -420,7 +420,7 @@ GUI_SCENARIO(main_window_initial_texts_and_states) {
         FailureContext context("control id " + Describe(row.id));
         CHECK_EQ(app.Text(row.id), std::string(row.text));
     }
-    for (int id : {ids::kWinRarButton, ids::kSevenZipButton}) {
+    for (int id : {ids::ArchiverButtonId(Archiver::WinRar), ids::ArchiverButtonId(Archiver::SevenZip)}) {
         FailureContext context("archiver button " + Describe(id));
         HWND button = app.Get(id);
         CHECK(!IsWindowEnabled(button));
@@ -475,8 +475,8 @@ const FontRow kFontRows[] = {
     {F('K'), Pitch::kFixed},        {F('L'), Pitch::kFixed},
     {F('P'), Pitch::kFixed},        {F('Q'), Pitch::kFixed},
     {kDelimiter, Pitch::kProportional}, {kPackageTeam, Pitch::kFixed},
-    {kSpacer, Pitch::kProportional},    {kWinRarOptions, Pitch::kFixed},
-    {kSevenZipOptions, Pitch::kFixed},  {F('R'), Pitch::kFixed},
+    {kSpacer, Pitch::kProportional},    {ArchiverOptionsId(Archiver::WinRar), Pitch::kFixed},
+    {ArchiverOptionsId(Archiver::SevenZip), Pitch::kFixed},  {F('R'), Pitch::kFixed},
     {F('U'), Pitch::kFixed},        {kNfoPreview, Pitch::kFixed},
     {kDizPreview, Pitch::kFixed},   {kInformationView, Pitch::kFixed},
 };

@@ -49,8 +49,8 @@ std::vector<FieldValue> TrickyValues() {
         {ids::kDelimiter, " - "},
         {ids::kPackageTeam, "\"TEAM\""},
         {ids::kSpacer, "_"},
-        {ids::kWinRarOptions, "a -afzip -ep1"},
-        {ids::kSevenZipOptions, "a -tzip \"-x!*.bak\""},
+        {ids::ArchiverOptionsId(Archiver::WinRar), "a -afzip -ep1"},
+        {ids::ArchiverOptionsId(Archiver::SevenZip), "a -tzip \"-x!*.bak\""},
         {ids::FieldId('R'), LongBlock()},
         {ids::FieldId('S'), "  first  \r\n\r\n\tthird\r\n"},
         {ids::FieldId('T'), "\"whole block quoted\""},
@@ -84,8 +84,8 @@ GUI_SCENARIO(project_round_trip_of_every_field) {
     REQUIRE(app.Start());
     const std::vector<FieldValue> values = TrickyValues();
     for (const FieldValue& value : values) app.SetText(value.id, value.text);
-    SetButton(app, ids::kWinRarButton, true);
-    SetButton(app, ids::kSevenZipButton, true);
+    SetButton(app, ids::ArchiverButtonId(Archiver::WinRar), true);
+    SetButton(app, ids::ArchiverButtonId(Archiver::SevenZip), true);
     const std::optional<SYSTEMTIME> date = app.PickerDate(ids::FieldId('N'));
     REQUIRE(date.has_value());
 
@@ -116,8 +116,8 @@ GUI_SCENARIO(project_round_trip_of_every_field) {
 
     // Everything different, then opened again.
     for (const FieldValue& value : values) app.SetText(value.id, "other");
-    SetButton(app, ids::kWinRarButton, false);
-    SetButton(app, ids::kSevenZipButton, false);
+    SetButton(app, ids::ArchiverButtonId(Archiver::WinRar), false);
+    SetButton(app, ids::ArchiverButtonId(Archiver::SevenZip), false);
     app.SetText(kFileName, "hand made");
     OpenProjectFile(app, path);
     for (const FieldValue& value : values) {
@@ -125,8 +125,8 @@ GUI_SCENARIO(project_round_trip_of_every_field) {
         CHECK_EQ(app.Text(value.id), value.text);
     }
     CHECK_EQ(app.Text(kFileName), std::string("__Glyph_Tool__"));
-    CHECK(ButtonChecked(app, ids::kWinRarButton));
-    CHECK(ButtonChecked(app, ids::kSevenZipButton));
+    CHECK(ButtonChecked(app, ids::ArchiverButtonId(Archiver::WinRar)));
+    CHECK(ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)));
     const std::optional<SYSTEMTIME> reopened = app.PickerDate(ids::FieldId('N'));
     REQUIRE(reopened.has_value());
     CHECK_EQ(reopened->wYear, date->wYear);
@@ -218,7 +218,7 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         app.SetText(ids::FieldId('A'), "Keep Me");
         app.SetText(ids::FieldId('F'), "Crew");
         app.SetText(ids::FieldId('R'), "a block");
-        SetButton(app, ids::kSevenZipButton, true);
+        SetButton(app, ids::ArchiverButtonId(Archiver::SevenZip), true);
         app.SetText(kFileName, "hand made");
         OpenProjectFile(app, app.Folder() + "Projects\\" + file);
         HWND box = app.WaitForMessageBox();
@@ -232,7 +232,7 @@ GUI_SCENARIO(project_dates_junk_and_dialog_rules) {
         CHECK_EQ(app.Text(ids::FieldId('A')), std::string("Keep Me"));
         CHECK_EQ(app.Text(ids::FieldId('F')), std::string("Crew"));
         CHECK_EQ(app.Text(ids::FieldId('R')), std::string("a block"));
-        CHECK(ButtonChecked(app, ids::kSevenZipButton));
+        CHECK(ButtonChecked(app, ids::ArchiverButtonId(Archiver::SevenZip)));
         CHECK_EQ(app.Text(kFileName), std::string("hand made"));
     }
     // A file with one of the project's sections opens as before: its blocks become empty.

@@ -34,8 +34,8 @@ GUI_SCENARIO(starts_without_configuration_with_empty_lists) {
         CHECK_EQ(app.ListEntries(id).size(), static_cast<size_t>(0));
         CHECK_EQ(app.Text(id), std::string());
     }
-    CHECK_EQ(app.Text(kWinRarOptions), std::string());
-    CHECK_EQ(app.Text(kSevenZipOptions), std::string());
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::WinRar)), std::string());
+    CHECK_EQ(app.Text(ArchiverOptionsId(Archiver::SevenZip)), std::string());
     CHECK_EQ(app.Text(FieldId('U')), std::string());  // no default greetings
 }
 

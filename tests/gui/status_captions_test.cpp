@@ -18,10 +18,10 @@ struct Block {
 };
 
 const Block kBlocks[] = {
-    {FieldId('R'), kFrameDescription, "{R} Description "},
-    {FieldId('S'), kFrameInstallInfo, "{S} Install info "},
-    {FieldId('T'), kFrameOtherInformation, "{T} Other information "},
-    {FieldId('U'), kFrameGreetings, "{U} Greetings "},
+    {FieldId('R'), TextBlockFrameId('R'), "{R} Description "},
+    {FieldId('S'), TextBlockFrameId('S'), "{S} Install info "},
+    {FieldId('T'), TextBlockFrameId('T'), "{T} Other information "},
+    {FieldId('U'), TextBlockFrameId('U'), "{U} Greetings "},
 };
 
 const char kThreeLines[] = "first line\r\nsecond line\r\nthird";  // lines start at 0, 12, 25

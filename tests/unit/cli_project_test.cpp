@@ -47,8 +47,8 @@ TEST(CliProject, ReadsWithThePlatformRules) {
     EXPECT_EQ(form.GetText(ReleaseField('L')), longValue);  // values are read whole
     EXPECT_EQ(form.GetDateText(), today);                   // an unreadable date keeps the picker's
     EXPECT_EQ(form.GetText(ReleaseField('Q')), "My-Tool");  // derived again, not as typed
-    EXPECT_TRUE(form.GetButton(FormItem::WinRarButton));
-    EXPECT_FALSE(form.GetButton(FormItem::SevenZipButton));
+    EXPECT_TRUE(form.GetButton(ArchiverButtonItem(Archiver::WinRar)));
+    EXPECT_FALSE(form.GetButton(ArchiverButtonItem(Archiver::SevenZip)));
     EXPECT_EQ(form.GetText(ReleaseField('R')), "one\r\ntwo\r\n\r\n");
     EXPECT_EQ(form.GetText(ReleaseField('S')), "");  // a missing block is empty
     EXPECT_EQ(form.GetText(ReleaseField('U')), "  hi  ");

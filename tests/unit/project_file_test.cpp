@@ -64,8 +64,8 @@ FakeForm FilledForm() {
     form.texts[ReleaseField('S')] = "";
     form.texts[ReleaseField('T')] = "single";
     form.texts[ReleaseField('U')] = "Greets";
-    form.buttons[FormItem::WinRarButton] = true;
-    form.buttons[FormItem::SevenZipButton] = false;
+    form.buttons[ArchiverButtonItem(Archiver::WinRar)] = true;
+    form.buttons[ArchiverButtonItem(Archiver::SevenZip)] = false;
     form.date = DateTimeValue{2024, 3, 5, 0, 0, 0};
     return form;
 }
@@ -90,7 +90,7 @@ TEST(TransferProject, SavedProjectOpensAsItWas) {
 
     FakeForm opened;
     opened.texts[ReleaseField('S')] = "will be replaced by the empty saved text";
-    opened.buttons[FormItem::SevenZipButton] = true;
+    opened.buttons[ArchiverButtonItem(Archiver::SevenZip)] = true;
     Open(opened, path);
     EXPECT_EQ(opened.texts, saved.texts);
     EXPECT_EQ(opened.buttons, saved.buttons);
@@ -109,13 +109,13 @@ TEST(TransferProject, BringsBackEveryValueExactly) {
         FakeForm saved = FilledForm();
         saved.texts[ReleaseField('B')] = values[i];
         saved.texts[ReleaseField('R')] = values[i];
-        saved.texts[FormItem::SevenZipOptions] = values[i];
+        saved.texts[ArchiverOptionsItem(Archiver::SevenZip)] = values[i];
         Save(saved, path);
         FakeForm opened;
         Open(opened, path);
         EXPECT_EQ(opened.texts[ReleaseField('B')], values[i]);
         EXPECT_EQ(opened.texts[ReleaseField('R')], values[i]);
-        EXPECT_EQ(opened.texts[FormItem::SevenZipOptions], values[i]);
+        EXPECT_EQ(opened.texts[ArchiverOptionsItem(Archiver::SevenZip)], values[i]);
     }
 }
 
@@ -176,11 +176,11 @@ TEST(TransferProject, ButtonsAreSetIndependently) {
         const std::string name = "buttons" + std::to_string(index++) + ".gwp";
         folder.Write(name, std::string("[ARCHIVER]\r\nWinRAR=") + c.winRar + "\r\n7zip=" + c.sevenZip + "\r\n");
         FakeForm form;
-        form.buttons[FormItem::WinRarButton] = true;  // an empty value keeps the state
-        form.buttons[FormItem::SevenZipButton] = false;
+        form.buttons[ArchiverButtonItem(Archiver::WinRar)] = true;  // an empty value keeps the state
+        form.buttons[ArchiverButtonItem(Archiver::SevenZip)] = false;
         Open(form, folder.File(name));
-        EXPECT_EQ(form.buttons[FormItem::WinRarButton], c.winRarSelected) << c.winRar;
-        EXPECT_EQ(form.buttons[FormItem::SevenZipButton], c.sevenZipSelected) << c.sevenZip;
+        EXPECT_EQ(form.buttons[ArchiverButtonItem(Archiver::WinRar)], c.winRarSelected) << c.winRar;
+        EXPECT_EQ(form.buttons[ArchiverButtonItem(Archiver::SevenZip)], c.sevenZipSelected) << c.sevenZip;
     }
 }
 
