@@ -64,7 +64,7 @@ const std::vector<ProjectRow>& ProjectRows() {
         std::vector<ProjectRow> made;
         auto addField = [&made](const Placeholder& field) {
             const K kind = field.kind == PlaceholderKind::Date        ? K::Date
-                           : field.kind == PlaceholderKind::TextBlock ? K::InfoBlock
+                           : field.kind == PlaceholderKind::TextBlock ? K::TextBlock
                                                                       : K::Text;
             made.push_back({field.section, field.key, ReleaseField(field.letter), kind});
         };
@@ -85,7 +85,7 @@ const std::vector<ProjectRow>& ProjectRows() {
 std::string EncodeProjectValue(std::string_view value, ProjectValueKind kind) {
     // The platform takes the value as a C string.
     value = value.substr(0, value.find('\0'));
-    std::string stored = kind == ProjectValueKind::InfoBlock
+    std::string stored = kind == ProjectValueKind::TextBlock
                              ? WithoutLineBreaks(ConvertLineBreaks(value, LineBreakDirection::ToTokens),
                                                  kLineBreakToken)
                              : WithoutLineBreaks(value, " ");
@@ -94,7 +94,7 @@ std::string EncodeProjectValue(std::string_view value, ProjectValueKind kind) {
 }
 
 std::string DecodeProjectValue(std::string_view stored, ProjectValueKind kind) {
-    if (kind == ProjectValueKind::InfoBlock) return ConvertLineBreaks(stored, LineBreakDirection::FromTokens);
+    if (kind == ProjectValueKind::TextBlock) return ConvertLineBreaks(stored, LineBreakDirection::FromTokens);
     return std::string(stored);
 }
 
@@ -176,7 +176,7 @@ std::string ProjectRowValue(ProjectForm& form, const ProjectRow& row) {
             return form.GetDateText();
         case ProjectValueKind::ArchiverButton:
             return ButtonText(form.GetButton(row.item));
-        case ProjectValueKind::InfoBlock:
+        case ProjectValueKind::TextBlock:
             return form.GetText(row.item);
     }
     return std::string();
@@ -244,7 +244,7 @@ void OpenProjectValues(ProjectForm& form, const ProjectValueSource& source,
                 form.SetButton(row.item, source.StoredNumber(row, current ? 1 : 0) != 0);
                 break;
             }
-            case ProjectValueKind::InfoBlock:
+            case ProjectValueKind::TextBlock:
                 form.SetText(row.item, read().value_or(std::string()));
                 break;
         }

@@ -18,7 +18,7 @@ enum class ProjectValueKind {
     Text,            // a field's or option's text
     Date,            // the release date as the date picker displays it
     ArchiverButton,  // "1" selected, "0" not
-    InfoBlock,       // a text block, its line breaks as "{#}" tokens
+    TextBlock,       // a text block, its line breaks as "{#}" tokens
 };
 
 struct ProjectRow {

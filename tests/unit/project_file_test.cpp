@@ -77,7 +77,7 @@ TEST(ProjectRows, FollowTheFileLayout) {
     EXPECT_STREQ(rows[3].key, "Langauge");
     EXPECT_EQ(rows[16].item, ReleaseField('Q'));
     EXPECT_STREQ(rows[16].section, "RACKAGE");
-    for (std::size_t i = 24; i < rows.size(); ++i) EXPECT_EQ(rows[i].kind, ProjectValueKind::InfoBlock);
+    for (std::size_t i = 24; i < rows.size(); ++i) EXPECT_EQ(rows[i].kind, ProjectValueKind::TextBlock);
 }
 
 TEST(TransferProject, SavedProjectOpensAsItWas) {
@@ -290,8 +290,8 @@ TEST(EncodeProjectValue, QuotesOnlyWhatTheReaderWouldChange) {
     EXPECT_EQ(EncodeProjectValue(" lead", K::Text), "\" lead\"");
     EXPECT_EQ(EncodeProjectValue("\"both\"", K::Text), "\"\"both\"\"");
     EXPECT_EQ(EncodeProjectValue("\"open only", K::Text), "\"open only");
-    EXPECT_EQ(EncodeProjectValue("a\r\nb", K::InfoBlock), "a{#}b");
-    EXPECT_EQ(EncodeProjectValue("a\nb\r", K::InfoBlock), "a{#}b{#}");
+    EXPECT_EQ(EncodeProjectValue("a\r\nb", K::TextBlock), "a{#}b");
+    EXPECT_EQ(EncodeProjectValue("a\nb\r", K::TextBlock), "a{#}b{#}");
     EXPECT_EQ(EncodeProjectValue("a\r\nb", K::Text), "a  b");
 }
 
