@@ -1,6 +1,8 @@
 #pragma once
 // Static text, left-aligned. The text is shown as given: no "&" mnemonics.
 
+#include <string>
+
 #include "ui/control.h"
 
 namespace glyphwright::ui {
@@ -14,6 +16,14 @@ struct AnyControlArgs : CreateArgs {
 class Label : public Control {
 public:
     void Build(const AnyControlArgs& args);
+    // A wrapping label is made wide enough for its widest line where the font needs more
+    // than `bounds` gives.
+    void Place(const Rect& bounds, Align align) override;
+
+private:
+    Rect WideEnoughForLines(Rect bounds) const;
+
+    bool wrap_ = false;
 };
 
 }  // namespace glyphwright::ui

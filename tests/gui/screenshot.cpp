@@ -143,14 +143,33 @@ bool SaveWindowScreenshot(HWND window, const std::string& path) {
     return ok && written == png.size();
 }
 
+namespace {
+
+bool IsDark(const Picture& picture, int x, int y) {
+    const std::uint8_t* pixel = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
+    return pixel[0] + pixel[1] + pixel[2] < 3 * 96;
+}
+
+}  // namespace
+
+int DarkRowBands(const Picture& picture) {
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < picture.height; ++y) {
+        bool dark = false;
+        for (int x = 0; x < picture.width && !dark; ++x) dark = IsDark(picture, x, y);
+        bands += dark && !inBand;
+        inBand = dark;
+    }
+    return bands;
+}
+
 int LongestDarkVerticalRun(const Picture& picture) {
     int longest = 0;
     for (int x = 0; x < picture.width; ++x) {
         int run = 0;
         for (int y = 0; y < picture.height; ++y) {
-            const std::uint8_t* pixel = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
-            const bool dark = pixel[0] + pixel[1] + pixel[2] < 3 * 96;
-            run = dark ? run + 1 : 0;
+            run = IsDark(picture, x, y) ? run + 1 : 0;
             longest = std::max(longest, run);
         }
     }

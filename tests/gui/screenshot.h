@@ -26,6 +26,10 @@ Picture CaptureWindowPicture(HWND window);
 // runs through every line, while letters standing in for it never join across lines.
 int LongestDarkVerticalRun(const Picture& picture);
 
+// How many bands of rows hold a dark pixel, with rows of none between them: the lines of text
+// a label shows.
+int DarkRowBands(const Picture& picture);
+
 // Waits until the picture stops changing (the target paints on its own schedule), then writes
 // it. Creates the folders of `path` as needed.
 bool SaveWindowScreenshot(HWND window, const std::string& path);
